@@ -1,0 +1,19 @@
+#include "platform/qtplatform.h"
+#include "window/morvik.h"
+
+#include <QApplication>
+#include <QIcon>
+
+int main(int argc, char *argv[])
+{
+    QApplication app(argc, argv);
+    QApplication::setApplicationName(QStringLiteral("morvik"));
+    QApplication::setApplicationDisplayName(Morvik::Title);
+    QApplication::setDesktopFileName(QStringLiteral("io.github.morvik.Morvik"));
+    QApplication::setWindowIcon(QIcon(QStringLiteral(":/morvik.svg")));
+
+    QtPlatform platform;
+    Morvik window(platform);
+    window.show();
+    return app.exec();
+}

@@ -1,0 +1,40 @@
+#pragma once
+
+#include <QString>
+
+#include <optional>
+
+class QWidget;
+
+// Everything the window needs from the desktop that a test must be able to answer: modal
+// dialogs, folders, and starting the text editor. main() passes the real one (QtPlatform);
+// tests pass a fake with scripted answers.
+class Platform
+{
+public:
+    enum class Icon { None, Warning, Critical };
+
+    virtual ~Platform() = default;
+
+    // A modal message with an OK button only.
+    virtual void messageBox(QWidget *parent, const QString &text, const QString &title,
+                            Icon icon) = 0;
+
+    // A modal single-line input box. An empty optional means the user cancelled.
+    virtual std::optional<QString> inputBox(QWidget *parent, const QString &prompt,
+                                            const QString &title, const QString &defaultText) = 0;
+
+    // Folder of the running program, and the user's own data folder (for files the program
+    // keeps when its own folder is read-only). Neither ends with a separator.
+    virtual QString programFolder() = 0;
+    virtual QString userDataFolder() = 0;
+
+    // The user's temporary directory, ending with a separator, or empty when there is none.
+    virtual QString tempFolder() = 0;
+
+    // The short form of a path; the path itself where the system has no short names.
+    virtual QString ShortPath(const QString &LongPath) = 0;
+
+    // Opens the file in the user's text editor without waiting. False when it cannot start.
+    virtual bool openInEditor(const QString &path) = 0;
+};

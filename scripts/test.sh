@@ -1,0 +1,19 @@
+#!/usr/bin/env bash
+# Builds Morvik with its tests and runs every one of them, headless.
+#   scripts/test.sh             the normal build, in build/
+#   scripts/test.sh --sanitize  the same tests under address and undefined-behaviour sanitizers
+source "$(dirname "${BASH_SOURCE[0]}")/common.sh"
+ensure_packages "${BUILD_PACKAGES[@]}" xvfb xdotool x11-utils imagemagick clang \
+    libclang-rt-14-dev desktop-file-utils appstream
+
+dir="$ROOT/build"
+options=()
+if [ "${1:-}" = "--sanitize" ]; then
+    dir="$ROOT/build-sanitize"
+    options=(-DMORVIK_SANITIZE=ON -DCMAKE_BUILD_TYPE=Debug)
+    export ASAN_OPTIONS="detect_leaks=0:abort_on_error=1"
+    export UBSAN_OPTIONS="print_stacktrace=1:halt_on_error=1"
+fi
+build "$dir" -DBUILD_TESTING=ON "${options[@]}"
+cd "$dir"
+ctest --output-on-failure --parallel "$(nproc)"

@@ -1,0 +1,137 @@
+// Find marks the elements that match a name, symbol or number; Refresh takes the marks away.
+
+#include "window/morvik.h"
+
+#include "data/Module1.h"
+#include "tools/findrecords.h"
+#include "window/clicklabel.h"
+#include "window/gridlayout.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QListWidget>
+#include <QScrollBar>
+
+namespace {
+
+const QString FindPrompt =
+        QStringLiteral("Enter partial or full \n\n ELEMENT NAME or\n SYMBOL or\n ATOMIC NUMBER");
+const QString FindFileName = QStringLiteral("find.txt");
+
+// A damaged or foreign file is read only this far.
+constexpr qint64 MaxFindFileSize = 1 << 20;
+
+} // namespace
+
+QString Morvik::findFilePath() const
+{
+    // The program's own folder, as before; an installed program cannot write there, so the
+    // user's data folder keeps the marks instead.
+    const QString programFolder = m_platform.programFolder();
+    if (QFileInfo(programFolder).isWritable()) {
+        return QDir(programFolder).filePath(FindFileName);
+    }
+    const QString dataFolder = m_platform.userDataFolder();
+    QDir().mkpath(dataFolder);
+    return QDir(dataFolder).filePath(FindFileName);
+}
+
+void Morvik::Command5_Click()
+{
+    Command6_Click();
+    QFile records(findFilePath());
+    // Errors are not fatal here: without the file Refresh still knows the marks by colour.
+    records.open(QIODevice::Append | QIODevice::Text);
+    for (;;) {
+        const std::optional<QString> answer =
+                m_platform.inputBox(this, FindPrompt, Title, m_searchText);
+        if (!answer || answer->isEmpty()) {
+            return;
+        }
+        m_searchText = answer->toUpper();
+        const int count = columnViewShowing() ? selectMatchingRows(m_searchText)
+                                              : markMatchingTiles(m_searchText, records);
+        if (count > 0) {
+            return;
+        }
+        m_platform.messageBox(this, QStringLiteral("Sorry, no matches found."), Title,
+                              Platform::Icon::Warning);
+    }
+}
+
+int Morvik::markMatchingTiles(const QString &answer, QFile &records)
+{
+    const std::string wanted = answer.toStdString();
+    int count = 0;
+    for (int i = 1; i <= Module1::ElemCount; ++i) {
+        if (!FindRecords::matches(i, wanted)) {
+            continue;
+        }
+        const FindRecords::Record record{i, toBgr(tileColor(i))};
+        if (records.isOpen()) {
+            records.write((FindRecords::format(record) + "\n").c_str());
+        }
+        setTileColor(i, fromBgr(Colors::FoundMark));
+        ++count;
+    }
+    records.flush();
+    return count;
+}
+
+int Morvik::selectMatchingRows(const QString &answer)
+{
+    HScroll1->setValue(0);
+    int count = 0;
+    for (int column = 0; column < 3; ++column) {
+        QListWidget *list = List1[column];
+        for (int row = 0; row < list->count(); ++row) {
+            if (list->item(row)->text().toUpper() == answer) {
+                list->setCurrentRow(row);
+                ++count;
+            }
+        }
+    }
+    return count;
+}
+
+void Morvik::Command6_Click()
+{
+    QFile records(findFilePath());
+    if (records.exists() && records.open(QIODevice::ReadOnly)) {
+        const QByteArray text = records.read(MaxFindFileSize);
+        records.close();
+        for (const FindRecords::Record &record :
+             FindRecords::parse(std::string_view(text.constData(), text.size()))) {
+            // Only a tile that is marked is given a colour back.
+            if (toBgr(tileColor(record.element)) == Colors::FoundMark) {
+                setTileColor(record.element, fromBgr(record.color));
+            }
+        }
+    }
+    records.remove();
+    restoreUnrecordedMarks();
+}
+
+void Morvik::restoreUnrecordedMarks()
+{
+    // Marks whose record was lost (an unwritable or damaged file) get their class colour.
+    for (int i = 1; i <= Module1::ElemCount; ++i) {
+        if (toBgr(tileColor(i)) == Colors::FoundMark) {
+            setTileColor(i, classColor(i));
+        }
+    }
+}
+
+QColor Morvik::classColor(int i) const
+{
+    switch (GridLayout::elementClass(i)) {
+    case GridLayout::ElementClass::Metalloid:
+        return Picture1[1]->palette().color(QPalette::Window);
+    case GridLayout::ElementClass::NonMetal:
+        return Picture1[2]->palette().color(QPalette::Window);
+    case GridLayout::ElementClass::Metal:
+        break;
+    }
+    return lblElem[0]->palette().color(QPalette::Window);
+}

@@ -1,0 +1,35 @@
+#pragma once
+
+#include <cstdint>
+#include <string>
+#include <string_view>
+#include <vector>
+
+// The matching rule of Find and the records it leaves in find.txt. Plain C++, no widgets.
+namespace FindRecords {
+
+// One tile that Find painted red: its element number and its colour before (0x00BBGGRR).
+struct Record
+{
+    int element;
+    std::uint32_t color;
+
+    friend bool operator==(const Record &, const Record &) = default;
+};
+
+// The line written for a record, without its line end: "26 12640511".
+std::string format(const Record &record);
+
+// Every usable record of a find.txt text, in file order. A line holds two whole numbers
+// separated by white space or a comma; lines that are damaged, or name no element (1..109) or
+// no 24-bit colour, are skipped.
+std::vector<Record> parse(std::string_view text);
+
+// Whether element i matches an upper-cased answer: the answer equals the start of its upper-cased
+// name, symbol or atomic number.
+bool matches(int i, std::string_view upperAnswer);
+
+// Upper-cases ASCII letters, as the element texts are ASCII.
+std::string upper(std::string_view text);
+
+} // namespace FindRecords

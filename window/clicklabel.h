@@ -1,0 +1,25 @@
+#pragma once
+
+#include <QLabel>
+#include <QMouseEvent>
+
+// A label that reports a click, as the element tiles and the "Export" link need.
+class ClickLabel : public QLabel
+{
+    Q_OBJECT
+
+public:
+    using QLabel::QLabel;
+
+signals:
+    void clicked();
+
+protected:
+    void mouseReleaseEvent(QMouseEvent *event) override
+    {
+        if (event->button() == Qt::LeftButton && rect().contains(event->position().toPoint())) {
+            emit clicked();
+        }
+        QLabel::mouseReleaseEvent(event);
+    }
+};

@@ -1,0 +1,215 @@
+// The element grid: tiles, group numbers, placement, class colours, tile captions, and the
+// property sheet a tile click fills.
+
+#include "window/morvik.h"
+
+#include "data/Module1.h"
+#include "window/clicklabel.h"
+#include "window/gridlayout.h"
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QGuiApplication>
+#include <QListWidget>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QScreen>
+#include <QScrollBar>
+
+namespace {
+
+QString text(const std::string &s)
+{
+    return QString::fromStdString(s);
+}
+
+// Holds the wait cursor for as long as a handler runs.
+class WaitCursor
+{
+public:
+    WaitCursor() { QGuiApplication::setOverrideCursor(Qt::WaitCursor); }
+    ~WaitCursor() { QGuiApplication::restoreOverrideCursor(); }
+    WaitCursor(const WaitCursor &) = delete;
+    WaitCursor &operator=(const WaitCursor &) = delete;
+};
+
+} // namespace
+
+void Morvik::layOutColumnView()
+{
+    const TwipsRect tile = twipsOf(lblElem[0]);
+    const GridLayout::ColumnView view = GridLayout::columnView(tile.left, tile.width);
+    for (std::size_t i = 0; i < ColumnCount; ++i) {
+        const TwipsRect list = twipsOf(List1[i]);
+        place(List1[i], {view.listLeft[i], list.top, view.listWidth, list.height});
+        const TwipsRect header = twipsOf(command4[i]);
+        place(command4[i], {view.headerLeft[i], header.top, view.headerWidth[i], header.height});
+    }
+    const TwipsRect h = twipsOf(HScroll1);
+    place(HScroll1, {view.hScrollLeft, h.top, view.hScrollWidth, h.height});
+    const TwipsRect v = twipsOf(VScroll1);
+    place(VScroll1, {view.vScrollLeft, v.top, v.width, v.height});
+    // Raise each list above the one before, and the scroll bar above the last list.
+    for (QListWidget *list : List1) {
+        list->raise();
+    }
+    VScroll1->raise();
+}
+
+void Morvik::buildGroupNumbers()
+{
+    const TwipsRect tile = twipsOf(lblElem[0]);
+    TwipsRect pattern = twipsOf(Label1[0]);
+    pattern.left = tile.left;
+    pattern.width = tile.width;
+    place(Label1[0], pattern);
+    for (int g = 1; g < GroupCount; ++g) {
+        auto *number = new QLabel(this);
+        number->setObjectName(QStringLiteral("Label1(%1)").arg(g));
+        number->setPalette(Label1[0]->palette());
+        number->setAutoFillBackground(true);
+        number->setFont(Label1[0]->font());
+        number->setAlignment(Qt::AlignCenter);
+        place(number, pattern);
+        number->show();
+        Label1[g] = number;
+    }
+    for (int g = 1; g < GroupCount; ++g) {
+        Label1[g]->setText(QString::number(g));
+    }
+}
+
+void Morvik::buildTiles()
+{
+    const TwipsRect pattern = twipsOf(lblElem[0]);
+    for (int i = 1; i <= Module1::ElemCount; ++i) {
+        auto *tile = new ClickLabel(this);
+        tile->setObjectName(QStringLiteral("lblElem(%1)").arg(i));
+        tile->setPalette(lblElem[0]->palette());
+        tile->setAutoFillBackground(true);
+        tile->setFont(lblElem[0]->font());
+        tile->setAlignment(lblElem[0]->alignment());
+        tile->setCursor(lblElem[0]->cursor());
+        place(tile, pattern);
+        tile->show();
+        connect(tile, &ClickLabel::clicked, this, [this, i] { lblElem_Click(i); });
+        lblElem[i] = tile;
+    }
+}
+
+void Morvik::captionTiles()
+{
+    for (int i = 1; i <= Module1::ElemCount; ++i) {
+        if (Option1[0]->isChecked()) {
+            lblElem[i]->setText(text(Module1::ElemData[i][2]));
+        }
+        if (Option1[1]->isChecked()) {
+            lblElem[i]->setText(QString::number(i));
+        }
+        lblElem[i]->setToolTip(
+                QStringLiteral(" %1. %2 (%3)")
+                        .arg(i)
+                        .arg(text(Module1::ElemData[i][1]), text(Module1::ElemData[i][2])));
+    }
+}
+
+void Morvik::sizeAndCentreWindow()
+{
+    // The width is that of 22 tiles; it is given to the client area, which a window manager
+    // then frames, so the chart is never cut by a title bar or border.
+    const double width = 22 * twipsOf(lblElem[0]).width;
+    setFixedSize(twips(width), height());
+    if (const QScreen *screen = QGuiApplication::primaryScreen()) {
+        QRect frame = frameGeometry();
+        frame.moveCenter(screen->availableGeometry().center());
+        move(frame.topLeft());
+    }
+}
+
+void Morvik::placeTiles()
+{
+    const TwipsRect pattern = twipsOf(lblElem[1]);
+    for (int i = 1; i <= Module1::ElemCount; ++i) {
+        const auto at = GridLayout::tilePosition(i, pattern.width, pattern.height);
+        place(lblElem[i], {at.left, at.top, pattern.width, pattern.height});
+    }
+}
+
+void Morvik::placeRowCaptions()
+{
+    const TwipsRect lanthanides = twipsOf(lblElem[58]);
+    const TwipsRect actinides = twipsOf(lblElem[90]);
+    const std::array<double, 2> tops{lanthanides.top + 100, actinides.top + 100};
+    for (std::size_t i = 0; i < Label2.size(); ++i) {
+        TwipsRect caption = twipsOf(Label2[i]);
+        caption.top = tops[i];
+        caption.left = actinides.left - caption.width - 50;
+        place(Label2[i], caption);
+    }
+}
+
+void Morvik::placeGroupNumbers()
+{
+    const TwipsRect tile = twipsOf(lblElem[0]);
+    const double firstRowTop = twipsOf(lblElem[1]).top;
+    for (int g = 1; g < GroupCount; ++g) {
+        TwipsRect number = twipsOf(Label1[g]);
+        number.left = GridLayout::columnLeft(g, tile.width);
+        number.top = firstRowTop - number.height - 25;
+        place(Label1[g], number);
+    }
+}
+
+void Morvik::colourTiles()
+{
+    // Read from the legend swatches, so a swatch and its class can never disagree.
+    for (const int i : GridLayout::metalloids) {
+        setTileColor(i, Picture1[1]->palette().color(QPalette::Window));
+    }
+    for (const int i : GridLayout::nonMetals) {
+        setTileColor(i, Picture1[2]->palette().color(QPalette::Window));
+    }
+}
+
+QColor Morvik::tileColor(int index) const
+{
+    return lblElem.at(static_cast<std::size_t>(index))->palette().color(QPalette::Window);
+}
+
+void Morvik::setTileColor(int index, const QColor &color)
+{
+    ClickLabel *tile = lblElem.at(static_cast<std::size_t>(index));
+    QPalette palette = tile->palette();
+    palette.setColor(QPalette::Window, color);
+    tile->setPalette(palette);
+}
+
+void Morvik::Option1_Click(int Index)
+{
+    const WaitCursor wait;
+    for (int i = 1; i <= Module1::ElemCount; ++i) {
+        if (Index == 0) {
+            lblElem[i]->setText(text(Module1::ElemData[i][2]));
+        } else if (Index == 1) {
+            lblElem[i]->setText(QString::number(i));
+        }
+    }
+}
+
+void Morvik::lblElem_Click(int Index)
+{
+    if (Check1->isChecked()) {
+        ShowProperties(Index);
+    }
+}
+
+void Morvik::ShowProperties(int ElemNo)
+{
+    Module1::WriteUnitRow();
+    const std::vector<std::string> lines = Module1::SheetLines(ElemNo);
+    PropsList->clear();
+    for (const std::string &line : lines) {
+        PropsList->addItem(text(line));
+    }
+    Label5->setText(text(Module1::SheetCaption(ElemNo)));
+}

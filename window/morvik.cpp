@@ -1,0 +1,425 @@
+#include "morvik.h"
+
+#include "data/Module1.h"
+#include "window/clicklabel.h"
+#include "window/tabdelegate.h"
+#include "window/wrapbutton.h"
+
+#include <QApplication>
+#include <QButtonGroup>
+#include <QCheckBox>
+#include <QCloseEvent>
+#include <QComboBox>
+#include <QFontDatabase>
+#include <QFontInfo>
+#include <QLinearGradient>
+#include <QListWidget>
+#include <QPainter>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QScrollBar>
+
+namespace {
+
+constexpr QSize backgroundPicture(753, 498);
+constexpr TwipsRect designClientArea{0, 0, 9435, 5940};
+
+QString arrayName(const char *name, int index)
+{
+    return QStringLiteral("%1(%2)").arg(QLatin1String(name)).arg(index);
+}
+
+void setBackground(QWidget *widget, Bgr color)
+{
+    QPalette palette = widget->palette();
+    palette.setColor(QPalette::Window, fromBgr(color));
+    palette.setColor(QPalette::Base, fromBgr(color));
+    widget->setPalette(palette);
+    widget->setAutoFillBackground(true);
+}
+
+void setForeground(QWidget *widget, Bgr color)
+{
+    QPalette palette = widget->palette();
+    palette.setColor(QPalette::WindowText, fromBgr(color));
+    palette.setColor(QPalette::ButtonText, fromBgr(color));
+    widget->setPalette(palette);
+}
+
+// "Courier New" 9 pt where it (or a metric-compatible alias) is installed, else the system's
+// fixed-width font at the same size.
+QFont listFont()
+{
+    QFont font(QStringLiteral("Courier New"), 9);
+    font.setStyleHint(QFont::TypeWriter);
+    if (!QFontInfo(font).fixedPitch()) {
+        font = QFontDatabase::systemFont(QFontDatabase::FixedFont);
+        font.setPointSize(9);
+    }
+    return font;
+}
+
+// The design sizes fit a narrow system font; where this desktop's font is wider, the caption
+// gets a slightly smaller size rather than being cut off or pushing the layout apart.
+void fitCaption(QWidget *widget, const QString &text, int room)
+{
+    QFont font = widget->font();
+    while (QFontMetrics(font).horizontalAdvance(text) > room && font.pointSizeF() > 6.5) {
+        font.setPointSizeF(font.pointSizeF() - 0.5);
+    }
+    widget->setFont(font);
+}
+
+} // namespace
+
+Morvik::Morvik(Platform &platform, QWidget *parent)
+    : QWidget(parent)
+    , m_platform(platform)
+{
+    setupWindow();
+    setupLegend();
+    setupColumnView();
+    setupOptions();
+    setupSheet();
+    setupButtons();
+    setupWorkLists();
+    setupGrid();
+    connectHandlers();
+    Form_Load();
+}
+
+Morvik::~Morvik() = default;
+
+void Morvik::place(QWidget *widget, const TwipsRect &rect)
+{
+    widget->setProperty("twips", QRectF(rect.left, rect.top, rect.width, rect.height));
+    widget->setGeometry(rect.toPixels());
+}
+
+TwipsRect Morvik::twipsOf(const QWidget *widget) const
+{
+    const QRectF r = widget->property("twips").toRectF();
+    return {r.left(), r.top(), r.width(), r.height()};
+}
+
+void Morvik::setupWindow()
+{
+    setObjectName(QStringLiteral("Morvik"));
+    setWindowTitle(Title);
+    setWindowIcon(QIcon(QStringLiteral(":/morvik.svg")));
+    setBackground(this, Colors::WindowBack);
+    QFont base = font();
+    base.setPointSize(8);
+    setFont(base);
+    resize(designClientArea.toPixels().size());
+}
+
+void Morvik::setupGrid()
+{
+    lblElem[0] = new ClickLabel(this);
+    lblElem[0]->setObjectName(arrayName("lblElem", 0));
+    place(lblElem[0], {270, 990, 450, 300});
+    setBackground(lblElem[0], Colors::Metal);
+    lblElem[0]->setAlignment(Qt::AlignCenter);
+    lblElem[0]->setCursor(Qt::PointingHandCursor);
+    lblElem[0]->hide();
+
+    Label1[0] = new QLabel(QStringLiteral("#"), this);
+    Label1[0]->setObjectName(arrayName("Label1", 0));
+    place(Label1[0], {90, 720, 165, 255});
+    setBackground(Label1[0], Colors::GroupNumberBack);
+    setForeground(Label1[0], Colors::GroupNumberFore);
+    Label1[0]->hide();
+
+    const std::array<TwipsRect, 2> rowCaptions{{{120, 420, 1050, 195}, {1440, 390, 810, 195}}};
+    const std::array<QString, 2> rowTexts{QStringLiteral("Lanthanides"),
+                                          QStringLiteral("Actinides")};
+    for (int i = 0; i < 2; ++i) {
+        Label2[i] = new QLabel(rowTexts[i], this);
+        Label2[i]->setObjectName(arrayName("Label2", i));
+        QFont bold = Label2[i]->font();
+        bold.setBold(true);
+        Label2[i]->setFont(bold);
+        place(Label2[i], rowCaptions[i]);
+        fitCaption(Label2[i], rowTexts[i], Label2[i]->width());
+    }
+}
+
+void Morvik::setupLegend()
+{
+    const std::array<Bgr, 3> swatchColors{Colors::Metal, Colors::Metalloid, Colors::NonMetal};
+    const std::array<double, 3> swatchLefts{2250, 3210, 4410};
+    const std::array<double, 3> legendWidths{465, 705, 795};
+    const std::array<double, 3> legendLefts{2580, 3540, 4740};
+    const std::array<QString, 3> legendTexts{QStringLiteral("Metals"), QStringLiteral("Metalloids"),
+                                             QStringLiteral("Non-metals")};
+    for (int i = 0; i < 3; ++i) {
+        Picture1[i] = new QFrame(this);
+        Picture1[i]->setObjectName(arrayName("Picture1", i));
+        Picture1[i]->setFrameShape(QFrame::Box);
+        place(Picture1[i], {swatchLefts[i], 660, 250, 250});
+        setBackground(Picture1[i], swatchColors[i]);
+
+        Legend[i] = new QLabel(legendTexts[i], this);
+        Legend[i]->setObjectName(arrayName("Legend", i));
+        place(Legend[i], {legendLefts[i], 690, legendWidths[i], 195});
+        fitCaption(Legend[i], legendTexts[i], Legend[i]->width());
+    }
+}
+
+void Morvik::setupColumnView()
+{
+    Combo1 = new QComboBox(this);
+    Combo1->setObjectName(QStringLiteral("Combo1"));
+    place(Combo1, {1260, 30, 2115, 315});
+    Combo1->hide();
+
+    Label4 = new QLabel(QStringLiteral("Click on a button to sort list by that property. Click "
+                                       "again to sort in reverse order."),
+                        this);
+    Label4->setObjectName(QStringLiteral("Label4"));
+    place(Label4, {1320, 90, 5580, 195});
+    fitCaption(Label4, Label4->text(), Label4->width());
+    Label4->hide();
+
+    const std::array<double, ColumnCount> lefts{630, 1920, 3210, 4410, 5700, 6900};
+    const std::array<double, ColumnCount> listLefts{600, 1900, 3200, 4440, 5700, 6900};
+    m_command4Group = new QButtonGroup(this);
+    for (int i = 0; i < ColumnCount; ++i) {
+        command4[i] = new WrapButton(this);
+        command4[i]->setObjectName(arrayName("command4", i));
+        place(command4[i], {lefts[i], 350, 1095, 450});
+        command4[i]->hide();
+        m_command4Group->addButton(command4[i], i);
+    }
+    // Later lists are raised above earlier ones, so each covers its neighbour's edge.
+    for (int i = 0; i < ColumnCount; ++i) {
+        List1[i] = new QListWidget(this);
+        List1[i]->setObjectName(arrayName("List1", i));
+        place(List1[i], {listLefts[i], 780, 1515, 3855});
+        List1[i]->setFont(listFont());
+        List1[i]->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+        List1[i]->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+        List1[i]->setUniformItemSizes(true);
+        setBackground(List1[i], i == 0 ? Colors::FirstColumnBack : Colors::OtherColumnBack);
+        List1[i]->hide();
+    }
+
+    HScroll1 = new QScrollBar(Qt::Horizontal, this);
+    HScroll1->setObjectName(QStringLiteral("HScroll1"));
+    place(HScroll1, {600, 4650, 7125, 285});
+    HScroll1->setRange(0, 16);
+    HScroll1->setPageStep(5);
+    HScroll1->hide();
+
+    VScroll1 = new QScrollBar(Qt::Vertical, this);
+    VScroll1->setObjectName(QStringLiteral("VScroll1"));
+    place(VScroll1, {8160, 780, 300, 3855});
+    VScroll1->setRange(0, 14);
+    VScroll1->hide();
+}
+
+void Morvik::setupOptions()
+{
+    Label3 = new QLabel(QStringLiteral("Show elements by"), this);
+    Label3->setObjectName(QStringLiteral("Label3"));
+    place(Label3, {120, 3810, 1290, 195});
+    fitCaption(Label3, Label3->text(), Label3->width());
+
+    m_option1Group = new QButtonGroup(this);
+    const std::array<TwipsRect, 2> optionRects{{{210, 4050, 210, 195}, {210, 4380, 210, 180}}};
+    for (int i = 0; i < 2; ++i) {
+        Option1[i] = new QRadioButton(this);
+        Option1[i]->setObjectName(arrayName("Option1", i));
+        place(Option1[i], optionRects[i]);
+        m_option1Group->addButton(Option1[i], i);
+    }
+    Option1[0]->setChecked(true);
+
+    Check1 = new QCheckBox(this);
+    Check1->setObjectName(QStringLiteral("Check1"));
+    place(Check1, {1650, 4350, 195, 225});
+    Check1->setChecked(true);
+
+    const std::array<QString, 3> texts{QStringLiteral("Symbol"), QStringLiteral("Atomic number"),
+                                       QStringLiteral("Display properties on clicking")};
+    const std::array<TwipsRect, 3> rects{
+            {{450, 4050, 510, 195}, {450, 4350, 1050, 195}, {1920, 4350, 2055, 195}}};
+    for (int i = 0; i < 3; ++i) {
+        Label6[i] = new ClickLabel(texts[i], this);
+        Label6[i]->setObjectName(arrayName("Label6", i));
+        place(Label6[i], rects[i]);
+        fitCaption(Label6[i], texts[i], Label6[i]->width());
+    }
+    Option1[0]->setAccessibleName(texts[0]);
+    Option1[1]->setAccessibleName(texts[1]);
+    Check1->setAccessibleName(texts[2]);
+}
+
+void Morvik::setupSheet()
+{
+    Label7 = new ClickLabel(QStringLiteral("Export"), this);
+    Label7->setObjectName(QStringLiteral("Label7"));
+    place(Label7, {4170, 3480, 450, 195});
+    setForeground(Label7, Colors::ExportFore);
+    Label7->setCursor(Qt::PointingHandCursor);
+    fitCaption(Label7, Label7->text(), Label7->width());
+
+    Label5 = new QLabel(QStringLiteral("Properties"), this);
+    Label5->setObjectName(QStringLiteral("Label5"));
+    QFont bold = Label5->font();
+    bold.setBold(true);
+    Label5->setFont(bold);
+    place(Label5, {8520, 3480, 870, 195});
+    // Element names are longer than the design's box: the caption keeps its right edge and
+    // grows to the left over the free space beside "Export".
+    const QRect box = Label5->geometry();
+    Label5->setGeometry(QRect(QPoint(twips(4800), box.top()), box.bottomRight()));
+    Label5->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+
+    PropsList = new QListWidget(this);
+    PropsList->setObjectName(QStringLiteral("PropsList"));
+    place(PropsList, {4110, 3720, 5300, 2085});
+    PropsList->setFont(listFont());
+    PropsList->setItemDelegate(new TabExpandingDelegate(PropsList));
+    PropsList->setUniformItemSizes(true);
+    setBackground(PropsList, Colors::SheetBack);
+}
+
+void Morvik::setupButtons()
+{
+    const std::array<QString, 3> captions{QStringLiteral("Find"), QStringLiteral("Refresh"),
+                                          QStringLiteral("Column format")};
+    const std::array<TwipsRect, 3> rects{
+            {{645, 5280, 850, 350}, {1500, 5280, 850, 350}, {2355, 5280, 1250, 350}}};
+    const std::array<QPushButton **, 3> buttons{&Command5, &Command6, &Command1};
+    const std::array<QString, 3> names{QStringLiteral("Command5"), QStringLiteral("Command6"),
+                                       QStringLiteral("Command1")};
+    for (std::size_t i = 0; i < 3; ++i) {
+        *buttons[i] = new QPushButton(captions[i], this);
+        (*buttons[i])->setObjectName(names[i]);
+        place(*buttons[i], rects[i]);
+        // Room for either caption of Command1 ("Column format", "Table format").
+        fitCaption(*buttons[i], captions[i], (*buttons[i])->width() - 8);
+    }
+}
+
+void Morvik::setupWorkLists()
+{
+    List2 = new QListWidget(this);
+    List2->setObjectName(QStringLiteral("List2"));
+    place(List2, {60, 6000, 1245, 2985});
+    List2->hide();
+
+    List3 = new QListWidget(this);
+    List3->setObjectName(QStringLiteral("List3"));
+    place(List3, {1380, 6000, 1245, 2985});
+    List3->hide();
+}
+
+void Morvik::connectHandlers()
+{
+    connect(m_option1Group, &QButtonGroup::idToggled, this, [this](int id, bool checked) {
+        if (checked) {
+            Option1_Click(id);
+        }
+    });
+    connect(Check1, &QCheckBox::clicked, this, [this] { Check1_Click(); });
+    connect(Label6[0], &ClickLabel::clicked, Option1[0], &QRadioButton::click);
+    connect(Label6[1], &ClickLabel::clicked, Option1[1], &QRadioButton::click);
+    connect(Label6[2], &ClickLabel::clicked, Check1, &QCheckBox::click);
+
+    connect(Combo1, &QComboBox::activated, this, [this] { Combo1_Click(); });
+    connect(m_command4Group, &QButtonGroup::idClicked, this,
+            [this](int id) { command4_Click(id); });
+    for (int i = 0; i < ColumnCount; ++i) {
+        connect(List1[i], &QListWidget::currentRowChanged, this, [this, i] { List1_Click(i); });
+        // The lists scroll as one, so a row always lines up across the six columns.
+        for (int j = 0; j < ColumnCount; ++j) {
+            if (j != i) {
+                connect(List1[i]->verticalScrollBar(), &QScrollBar::valueChanged,
+                        List1[j]->verticalScrollBar(), &QScrollBar::setValue);
+            }
+        }
+    }
+    connect(HScroll1, &QScrollBar::valueChanged, this, [this] { HScroll1_Change(); });
+    connect(VScroll1, &QScrollBar::valueChanged, this, [this] { VScroll1_Change(); });
+
+    connect(Command1, &QPushButton::clicked, this, [this] { Command1_Click(); });
+    connect(Command5, &QPushButton::clicked, this, [this] { Command5_Click(); });
+    connect(Command6, &QPushButton::clicked, this, [this] { Command6_Click(); });
+    connect(Label7, &ClickLabel::clicked, this, [this] { Label7_Click(); });
+}
+
+void Morvik::Form_Load()
+{
+    Module1::LoadElemData();
+    fillPropertyList();
+    for (int i = 0; i < ColumnCount; ++i) {
+        command4[i]->setText(Combo1->itemText(i));
+    }
+    layOutColumnView();
+    buildGroupNumbers();
+    buildTiles();
+    captionTiles();
+    sizeAndCentreWindow();
+    placeTiles();
+    placeRowCaptions();
+    placeGroupNumbers();
+    colourTiles();
+}
+
+void Morvik::fillPropertyList()
+{
+    Combo1->clear();
+    Combo1->addItems({"Name",
+                      "Symbol",
+                      "Atomic no.",
+                      "Atomic wt. [amu]",
+                      "Atomic radius [A]",
+                      "Boiling point [C]",
+                      "Melting point [C]",
+                      "Density [kg/m^3]",
+                      "Latent ht. of vapor [J/kg]",
+                      "Latent ht. of fusion [J/kg]",
+                      "Elect. cond. [abmho]",
+                      "Thermal cond. [W/m-C]",
+                      "Sp ht capacity [J/kg-C]",
+                      "Ionization potential [V]",
+                      "Electro negativity",
+                      "Valency",
+                      "Equivalent weight [amu]",
+                      "Crystal structure",
+                      "Discovered by",
+                      "Year of discovery",
+                      "Electronic config.",
+                      "Applications"});
+    Combo1->setCurrentIndex(-1);
+}
+
+void Morvik::paintEvent(QPaintEvent *)
+{
+    // The background picture: a soft rainbow from the top-left corner, drawn as a gradient so it
+    // stays sharp at every scale.
+    QPainter painter(this);
+    QLinearGradient rainbow(QPointF(0, 0),
+                            QPointF(backgroundPicture.width(), backgroundPicture.height()));
+    constexpr int stops = 6;
+    for (int i = 0; i <= stops; ++i) {
+        rainbow.setColorAt(static_cast<double>(i) / stops,
+                           QColor::fromHsvF(0.83 * i / stops, 0.28, 1.0));
+    }
+    painter.fillRect(QRect(QPoint(0, 0), backgroundPicture), rainbow);
+}
+
+void Morvik::closeEvent(QCloseEvent *event)
+{
+    event->accept();
+    Form_Unload();
+}
+
+void Morvik::Form_Unload()
+{
+    // Nothing is kept: the program ends with its window.
+    QCoreApplication::quit();
+}
