@@ -1,0 +1,65 @@
+#pragma once
+
+#include "platform/platform.h"
+
+#include <QStringList>
+#include <QTemporaryDir>
+
+#include <deque>
+
+// Answers the window's dialogs from a script and records what it was asked, with real folders
+// that live as long as the test.
+class FakePlatform : public Platform
+{
+public:
+    struct Message
+    {
+        QString text;
+        QString title;
+        Icon icon;
+    };
+    struct Prompt
+    {
+        QString prompt;
+        QString title;
+        QString defaultText;
+    };
+
+    std::deque<std::optional<QString>> answers; // what the input box returns, in turn
+    QList<Message> messages;
+    QList<Prompt> prompts;
+    QStringList editorLaunches;
+    bool editorStarts = true;
+
+    QTemporaryDir programDir;
+    QTemporaryDir dataDir;
+    QTemporaryDir tempDir;
+
+    void messageBox(QWidget *, const QString &text, const QString &title, Icon icon) override
+    {
+        messages.append({text, title, icon});
+    }
+
+    std::optional<QString> inputBox(QWidget *, const QString &prompt, const QString &title,
+                                    const QString &defaultText) override
+    {
+        prompts.append({prompt, title, defaultText});
+        if (answers.empty() || prompts.size() > 50) {
+            return std::nullopt; // a script that runs out cancels, so a test can never hang
+        }
+        const std::optional<QString> answer = answers.front();
+        answers.pop_front();
+        return answer;
+    }
+
+    QString programFolder() override { return programDir.path(); }
+    QString userDataFolder() override { return dataDir.path() + QStringLiteral("/morvik"); }
+    QString tempFolder() override { return tempDir.path() + QLatin1Char('/'); }
+    QString ShortPath(const QString &LongPath) override { return LongPath; }
+
+    bool openInEditor(const QString &path) override
+    {
+        editorLaunches.append(path);
+        return editorStarts;
+    }
+};

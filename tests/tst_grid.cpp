@@ -1,0 +1,294 @@
+// The main window as start-up leaves it: the controls, the column-view layout, and the grid of
+// tiles with its group numbers, captions, tooltips and class colours.
+
+#include "fakeplatform.h"
+#include "window/clicklabel.h"
+#include "window/gridlayout.h"
+#include "window/morvik.h"
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QListWidget>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QScrollBar>
+#include <QTest>
+
+namespace {
+
+QRectF twipsOf(const QWidget *widget)
+{
+    return widget->property("twips").toRectF();
+}
+
+} // namespace
+
+class TestGrid : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void init();
+    void cleanup();
+
+    void windowBasics();
+    void columnViewLayout();
+    void propertyListAndHeaders();
+    void tilePlacement_data();
+    void tilePlacement();
+    void tilesShareTheTemplate();
+    void groupNumbers();
+    void rowCaptions();
+    void classColours();
+    void captionsAndTooltips_data();
+    void captionsAndTooltips();
+    void startUpVisibility();
+    void clickReportsAtomicNumber();
+
+private:
+    FakePlatform *m_platform = nullptr;
+    Morvik *m_window = nullptr;
+};
+
+void TestGrid::init()
+{
+    m_platform = new FakePlatform;
+    m_window = new Morvik(*m_platform);
+}
+
+void TestGrid::cleanup()
+{
+    delete m_window;
+    delete m_platform;
+}
+
+void TestGrid::windowBasics()
+{
+    QCOMPARE(m_window->windowTitle(), QStringLiteral("Morvik"));
+    QCOMPARE(m_window->palette().color(QPalette::Window), QColor(0xC0, 0xC0, 0xC0));
+    QVERIFY(!m_window->windowIcon().isNull());
+    // 22 tiles wide: 9900 twips; tall enough for the design's client area.
+    QCOMPARE(m_window->width(), 9900 / 15);
+    QVERIFY(m_window->height() >= 5940 / 15);
+    // Everything placed lies inside the client area.
+    for (QWidget *child : m_window->findChildren<QWidget *>(Qt::FindDirectChildrenOnly)) {
+        if (child->objectName() == QLatin1String("List2")
+            || child->objectName() == QLatin1String("List3")) {
+            continue; // the work lists sit below the client area on purpose
+        }
+        QVERIFY2(m_window->rect().contains(child->geometry()), qPrintable(child->objectName()));
+    }
+}
+
+void TestGrid::columnViewLayout()
+{
+    for (int i = 0; i < Morvik::ColumnCount; ++i) {
+        QCOMPARE(twipsOf(m_window->List1[i]).left(), 720.0 + 1400 * i);
+        QCOMPARE(twipsOf(m_window->List1[i]).width(), 1700.0);
+        QCOMPARE(twipsOf(m_window->command4[i]).left(), 720.0 + 1400 * i);
+        QCOMPARE(twipsOf(m_window->command4[i]).width(), 1400.0);
+        QCOMPARE(m_window->List1[i]->x(), twips(720 + 1400 * i));
+    }
+    QCOMPARE(twipsOf(m_window->HScroll1), QRectF(720, 4650, 8700, 285));
+    QCOMPARE(twipsOf(m_window->VScroll1).left(), 9120.0);
+    QCOMPARE(m_window->HScroll1->geometry(), QRect(48, 310, 580, 19));
+    QCOMPARE(m_window->HScroll1->maximum(), 16);
+    QCOMPARE(m_window->HScroll1->pageStep(), 5);
+    QCOMPARE(m_window->VScroll1->maximum(), 14);
+}
+
+void TestGrid::propertyListAndHeaders()
+{
+    QCOMPARE(m_window->Combo1->count(), 22);
+    QCOMPARE(m_window->Combo1->currentIndex(), -1);
+    QCOMPARE(m_window->Combo1->itemText(3), QStringLiteral("Atomic wt. [amu]"));
+    QCOMPARE(m_window->Combo1->itemText(21), QStringLiteral("Applications"));
+    const QStringList headers{"Name",
+                              "Symbol",
+                              "Atomic no.",
+                              "Atomic wt. [amu]",
+                              "Atomic radius [A]",
+                              "Boiling point [C]"};
+    for (int i = 0; i < Morvik::ColumnCount; ++i) {
+        QCOMPARE(m_window->command4[i]->text(), headers[i]);
+    }
+}
+
+void TestGrid::tilePlacement_data()
+{
+    QTest::addColumn<int>("element");
+    QTest::addColumn<double>("left");
+    QTest::addColumn<double>("top");
+    QTest::newRow("hydrogen, column 1 row 1") << 1 << 495.0 << 330.0;
+    QTest::newRow("helium, column 18 row 1") << 2 << 18 * 495.0 << 330.0;
+    QTest::newRow("lithium") << 3 << 495.0 << 660.0;
+    QTest::newRow("boron, column 13") << 5 << 13 * 495.0 << 660.0;
+    QTest::newRow("neon, column 18") << 10 << 18 * 495.0 << 660.0;
+    QTest::newRow("aluminum, column 13") << 13 << 13 * 495.0 << 990.0;
+    QTest::newRow("lanthanum, column 3") << 57 << 3 * 495.0 << 1980.0;
+    QTest::newRow("cerium, detached row") << 58 << 1530.0 << 2760.0;
+    QTest::newRow("lutetium, end of row") << 71 << 1530.0 + 13 * 495 << 2760.0;
+    QTest::newRow("hafnium, column 4") << 72 << 4 * 495.0 << 1980.0;
+    QTest::newRow("radon") << 86 << 18 * 495.0 << 1980.0;
+    QTest::newRow("actinium, column 3") << 89 << 3 * 495.0 << 2310.0;
+    QTest::newRow("thorium, detached row") << 90 << 1530.0 << 3110.0;
+    QTest::newRow("lawrencium") << 103 << 1530.0 + 13 * 495 << 3110.0;
+    QTest::newRow("unnilquadium, column 4") << 104 << 4 * 495.0 << 2310.0;
+    QTest::newRow("unnilennium, column 9") << 109 << 9 * 495.0 << 2310.0;
+}
+
+void TestGrid::tilePlacement()
+{
+    QFETCH(int, element);
+    QFETCH(double, left);
+    QFETCH(double, top);
+    const QRectF at = twipsOf(m_window->lblElem[element]);
+    QCOMPARE(at.left(), left);
+    QCOMPARE(at.top(), top);
+    QCOMPARE(m_window->lblElem[element]->pos(), QPoint(twips(left), twips(top)));
+}
+
+void TestGrid::tilesShareTheTemplate()
+{
+    // Every tile has its own place: no two overlap, and each has the template's size and cursor.
+    QList<QRect> seen;
+    for (int i = 1; i < Morvik::TileCount; ++i) {
+        ClickLabel *tile = m_window->lblElem[i];
+        QCOMPARE(tile->size(), QSize(30, 20));
+        QCOMPARE(tile->cursor().shape(), Qt::PointingHandCursor);
+        QCOMPARE(tile->objectName(), QStringLiteral("lblElem(%1)").arg(i));
+        for (const QRect &other : seen) {
+            QVERIFY2(!other.intersects(tile->geometry()), qPrintable(tile->objectName()));
+        }
+        seen.append(tile->geometry());
+    }
+    QCOMPARE(twipsOf(m_window->lblElem[0]), QRectF(270, 990, 450, 300));
+}
+
+void TestGrid::groupNumbers()
+{
+    for (int g = 1; g < Morvik::GroupCount; ++g) {
+        QLabel *number = m_window->Label1[g];
+        QCOMPARE(number->text(), QString::number(g));
+        QCOMPARE(twipsOf(number), QRectF(495.0 * g, 50, 450, 255));
+        QCOMPARE(number->alignment(), Qt::AlignCenter);
+        QVERIFY(number->isVisibleTo(m_window));
+    }
+}
+
+void TestGrid::rowCaptions()
+{
+    // Right-aligned 50 twips before the detached rows, 100 twips below their tops.
+    QCOMPARE(twipsOf(m_window->Label2[0]), QRectF(1530 - 1050 - 50, 2860, 1050, 195));
+    QCOMPARE(twipsOf(m_window->Label2[1]), QRectF(1530 - 810 - 50, 3210, 810, 195));
+    QCOMPARE(m_window->Label2[0]->text(), QStringLiteral("Lanthanides"));
+    QCOMPARE(m_window->Label2[1]->text(), QStringLiteral("Actinides"));
+}
+
+void TestGrid::classColours()
+{
+    const QColor metal(0xFF, 0xE0, 0xC0);
+    const QColor metalloid(0xC0, 0xC0, 0xFF);
+    const QColor nonMetal(0xFF, 0xFF, 0xC0);
+    QCOMPARE(m_window->Picture1[0]->palette().color(QPalette::Window), metal);
+    QCOMPARE(m_window->Picture1[1]->palette().color(QPalette::Window), metalloid);
+    QCOMPARE(m_window->Picture1[2]->palette().color(QPalette::Window), nonMetal);
+    int recoloured = 0;
+    for (int i = 1; i < Morvik::TileCount; ++i) {
+        const QColor color = m_window->lblElem[i]->palette().color(QPalette::Window);
+        switch (GridLayout::elementClass(i)) {
+        case GridLayout::ElementClass::Metalloid:
+            QCOMPARE(color, metalloid);
+            break;
+        case GridLayout::ElementClass::NonMetal:
+            QCOMPARE(color, nonMetal);
+            break;
+        case GridLayout::ElementClass::Metal:
+            QCOMPARE(color, metal);
+            continue;
+        }
+        ++recoloured;
+    }
+    QCOMPARE(recoloured, 24);
+    // Spot checks that do not lean on the class table itself.
+    QCOMPARE(m_window->lblElem[85]->palette().color(QPalette::Window), metalloid);
+    QCOMPARE(m_window->lblElem[86]->palette().color(QPalette::Window), nonMetal);
+    QCOMPARE(m_window->lblElem[13]->palette().color(QPalette::Window), metal);
+}
+
+void TestGrid::captionsAndTooltips_data()
+{
+    QTest::addColumn<int>("option");
+    QTest::addColumn<int>("element");
+    QTest::addColumn<QString>("caption");
+    QTest::addColumn<QString>("tooltip");
+    QTest::newRow("symbol, hydrogen") << 0 << 1 << "H"
+                                      << " 1. Hydrogen (H)";
+    QTest::newRow("symbol, iron") << 0 << 26 << "Fe"
+                                  << " 26. Iron (Fe)";
+    QTest::newRow("symbol, 109") << 0 << 109 << "Une"
+                                 << " 109. Unnilennium (Une)";
+    QTest::newRow("number, hydrogen") << 1 << 1 << "1"
+                                      << " 1. Hydrogen (H)";
+    QTest::newRow("number, wolfram") << 1 << 74 << "74"
+                                     << " 74. Wolfram (W)";
+    QTest::newRow("number, 109") << 1 << 109 << "109"
+                                 << " 109. Unnilennium (Une)";
+}
+
+void TestGrid::captionsAndTooltips()
+{
+    QFETCH(int, option);
+    QFETCH(int, element);
+    QFETCH(QString, caption);
+    QFETCH(QString, tooltip);
+    if (option == 1) {
+        QTest::mouseClick(m_window->Label6[1], Qt::LeftButton); // the option's own text
+        QVERIFY(m_window->Option1[1]->isChecked());
+    }
+    QCOMPARE(m_window->lblElem[element]->text(), caption);
+    QCOMPARE(m_window->lblElem[element]->toolTip(), tooltip);
+    QCOMPARE(QGuiApplication::overrideCursor(), nullptr); // the wait cursor is gone again
+
+    // And back: the symbols return exactly as at start-up.
+    m_window->Option1[0]->click();
+    QCOMPARE(m_window->lblElem[element]->text(),
+             m_window->lblElem[element]->toolTip().section(QLatin1Char('('), 1).chopped(1));
+}
+
+void TestGrid::startUpVisibility()
+{
+    const auto visible = [this](const QWidget *w) { return w->isVisibleTo(m_window); };
+    for (QWidget *hidden : std::initializer_list<QWidget *>{
+                 m_window->Combo1, m_window->Label4, m_window->HScroll1, m_window->VScroll1,
+                 m_window->List2, m_window->List3, m_window->lblElem[0], m_window->Label1[0]}) {
+        QVERIFY2(!visible(hidden), qPrintable(hidden->objectName()));
+    }
+    for (int i = 0; i < Morvik::ColumnCount; ++i) {
+        QVERIFY(!visible(m_window->List1[i]));
+        QVERIFY(!visible(m_window->command4[i]));
+    }
+    for (QWidget *shown : std::initializer_list<QWidget *>{
+                 m_window->Label3, m_window->Option1[0], m_window->Option1[1], m_window->Check1,
+                 m_window->Label7, m_window->Label5, m_window->PropsList, m_window->Command5,
+                 m_window->Command6, m_window->Command1, m_window->Picture1[2], m_window->Legend[2],
+                 m_window->lblElem[109], m_window->Label2[1]}) {
+        QVERIFY2(visible(shown), qPrintable(shown->objectName()));
+    }
+    QVERIFY(m_window->Option1[0]->isChecked());
+    QVERIFY(m_window->Check1->isChecked());
+    QCOMPARE(m_window->Command1->text(), QStringLiteral("Column format"));
+    QCOMPARE(m_window->Label5->text(), QStringLiteral("Properties"));
+    QCOMPARE(m_window->PropsList->count(), 0);
+}
+
+void TestGrid::clickReportsAtomicNumber()
+{
+    QTest::mouseClick(m_window->lblElem[26], Qt::LeftButton);
+    QCOMPARE(m_window->Label5->text(), QStringLiteral("Iron (Fe)"));
+    QTest::mouseClick(m_window->lblElem[109], Qt::LeftButton);
+    QCOMPARE(m_window->Label5->text(), QStringLiteral("Unnilennium (Une)"));
+}
+
+QTEST_MAIN(TestGrid)
+#include "tst_grid.moc"
