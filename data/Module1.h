@@ -58,8 +58,8 @@ void RankDescending(int Count, const std::vector<std::string> &Values, std::vect
 int IsInRange(const std::string &Value, const std::vector<std::string> &Items, int From, int To,
               int Step);
 
-// The property sheet of one element: writes the unit row, then returns the 22 display lines
-// (label, TABs, stored value, unit suffix).
+// The property sheet of one element: SheetLines writes the unit row (row 110), then returns the
+// 22 display lines (label, TABs, stored value, unit suffix).
 void WriteUnitRow();
 std::vector<std::string> SheetLines(int ElemNo);
 std::string SheetCaption(int ElemNo);

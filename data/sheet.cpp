@@ -51,6 +51,7 @@ void WriteUnitRow()
 
 std::vector<std::string> SheetLines(int ElemNo)
 {
+    WriteUnitRow();
     const auto &row = ElemData[ElemNo]; // throws for a number outside 0..110
     std::vector<std::string> lines;
     lines.reserve(PropCount);

@@ -205,7 +205,6 @@ void Morvik::lblElem_Click(int Index)
 
 void Morvik::ShowProperties(int ElemNo)
 {
-    Module1::WriteUnitRow();
     const std::vector<std::string> lines = Module1::SheetLines(ElemNo);
     PropsList->clear();
     for (const std::string &line : lines) {

@@ -46,15 +46,30 @@ void setForeground(QWidget *widget, Bgr color)
     widget->setPalette(palette);
 }
 
+// Measured rather than asked: some monospaced fonts do not declare themselves fixed-pitch.
+bool monospaced(const QFont &font)
+{
+    const QFontMetrics metrics(font);
+    const int cell = metrics.horizontalAdvance(QLatin1Char('W'));
+    return metrics.horizontalAdvance(QLatin1Char('i')) == cell
+           && metrics.horizontalAdvance(QLatin1Char(' ')) == cell
+           && metrics.horizontalAdvance(QLatin1Char('-')) == cell;
+}
+
 // "Courier New" 9 pt where it (or a metric-compatible alias) is installed, else the system's
 // fixed-width font at the same size.
 QFont listFont()
 {
     QFont font(QStringLiteral("Courier New"), 9);
     font.setStyleHint(QFont::TypeWriter);
-    if (!QFontInfo(font).fixedPitch()) {
-        font = QFontDatabase::systemFont(QFontDatabase::FixedFont);
-        font.setPointSize(9);
+    if (QFontInfo(font).family() == font.family() && monospaced(font)) {
+        return font;
+    }
+    font = QFontDatabase::systemFont(QFontDatabase::FixedFont);
+    font.setPointSize(9);
+    if (!monospaced(font)) {
+        font = QFont(QStringLiteral("DejaVu Sans Mono"), 9);
+        font.setStyleHint(QFont::TypeWriter);
     }
     return font;
 }
