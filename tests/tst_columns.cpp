@@ -1,0 +1,427 @@
+// The column view: switching views, scrolling, the row kept in line, header sorting and the
+// ranking chosen from the property list.
+
+#include "fakeplatform.h"
+#include "window/clicklabel.h"
+#include "window/morvik.h"
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QLabel>
+#include <QListWidget>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QScrollBar>
+#include <QTest>
+
+class TestColumns : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void init();
+    void cleanup();
+
+    void enterShowsColumns();
+    void leaveRestoresTable();
+    void scrollRefillsColumnsAndHeaders_data();
+    void scrollRefillsColumnsAndHeaders();
+    void reenterKeepsScrollPosition();
+    void verticalScrollMovesEightRows_data();
+    void verticalScrollMovesEightRows();
+    void rowClickSelectsAcrossColumns_data();
+    void rowClickSelectsAcrossColumns();
+    void numericSortAndReverse_data();
+    void numericSortAndReverse();
+    void directionSharedAcrossHeaders();
+    void missingValuesRankAsZero();
+    void textSortListsEachElementOnce_data();
+    void textSortListsEachElementOnce();
+    void firstHeaderWhenScrolled();
+    void scrollAfterSortRestoresOrder();
+    void rankingByProperty_data();
+    void rankingByProperty();
+    void rankingRefusesTextProperties_data();
+    void rankingRefusesTextProperties();
+
+private:
+    QStringList column(int i) const;
+    QList<int> selectedRows() const;
+    void enter();
+
+    FakePlatform *m_platform = nullptr;
+    Morvik *m_window = nullptr;
+};
+
+void TestColumns::init()
+{
+    m_platform = new FakePlatform;
+    m_window = new Morvik(*m_platform);
+    m_window->show();
+}
+
+void TestColumns::cleanup()
+{
+    delete m_window;
+    delete m_platform;
+}
+
+QStringList TestColumns::column(int i) const
+{
+    QStringList texts;
+    const QListWidget *list = m_window->List1[i];
+    for (int row = 0; row < list->count(); ++row) {
+        texts << list->item(row)->text();
+    }
+    return texts;
+}
+
+QList<int> TestColumns::selectedRows() const
+{
+    QList<int> rows;
+    for (const QListWidget *list : m_window->List1) {
+        rows << list->currentRow();
+    }
+    return rows;
+}
+
+void TestColumns::enter()
+{
+    QTest::mouseClick(m_window->Command1, Qt::LeftButton);
+    QCOMPARE(m_window->Command1->text(), QStringLiteral("Table format"));
+}
+
+void TestColumns::enterShowsColumns()
+{
+    QTest::mouseClick(m_window->lblElem[26], Qt::LeftButton);
+    enter();
+    for (int i = 0; i < Morvik::ColumnCount; ++i) {
+        QVERIFY(m_window->List1[i]->isVisible());
+        QVERIFY(m_window->command4[i]->isVisible());
+        QCOMPARE(m_window->List1[i]->count(), 109);
+    }
+    for (QWidget *shown : std::initializer_list<QWidget *>{m_window->HScroll1, m_window->VScroll1,
+                                                           m_window->Label4}) {
+        QVERIFY2(shown->isVisible(), qPrintable(shown->objectName()));
+    }
+    for (QWidget *hidden : std::initializer_list<QWidget *>{
+                 m_window->PropsList, m_window->lblElem[1], m_window->lblElem[109],
+                 m_window->Label1[1], m_window->Label1[18], m_window->Check1, m_window->Label3,
+                 m_window->Legend[0], m_window->Picture1[2], m_window->Label2[0]}) {
+        QVERIFY2(!hidden->isVisible(), qPrintable(hidden->objectName()));
+    }
+    QVERIFY(m_window->Label5->isVisible()); // only the list of the sheet is hidden
+    QCOMPARE(m_window->Label4->text(),
+             QStringLiteral("Click on a button to sort list by that property. Click again to sort "
+                            "in reverse order."));
+    const QStringList firstRow{"Hydrogen", "H", "1", "1.008", "0.790", "-253"};
+    for (int i = 0; i < Morvik::ColumnCount; ++i) {
+        QCOMPARE(column(i).first(), firstRow[i]);
+    }
+    QCOMPARE(column(0).last(), QStringLiteral("Unnilennium"));
+    QCOMPARE(selectedRows(), QList<int>(6, 0));
+}
+
+void TestColumns::leaveRestoresTable()
+{
+    enter();
+    QTest::mouseClick(m_window->Command1, Qt::LeftButton);
+    QCOMPARE(m_window->Command1->text(), QStringLiteral("Column format"));
+    for (QWidget *shown : std::initializer_list<QWidget *>{
+                 m_window->PropsList, m_window->lblElem[1], m_window->Label1[18], m_window->Check1,
+                 m_window->Option1[1], m_window->Label6[2], m_window->Legend[1],
+                 m_window->Picture1[0], m_window->Label2[1]}) {
+        QVERIFY2(shown->isVisible(), qPrintable(shown->objectName()));
+    }
+    for (int i = 0; i < Morvik::ColumnCount; ++i) {
+        QVERIFY(!m_window->List1[i]->isVisible());
+        QVERIFY(!m_window->command4[i]->isVisible());
+        QCOMPARE(m_window->List1[i]->count(), 109); // not cleared
+    }
+    QVERIFY(!m_window->HScroll1->isVisible());
+    QVERIFY(!m_window->VScroll1->isVisible());
+    QVERIFY(!m_window->Label4->isVisible());
+    QVERIFY(!m_window->lblElem[0]->isVisible());
+    QVERIFY(!m_window->Label1[0]->isVisible());
+}
+
+void TestColumns::scrollRefillsColumnsAndHeaders_data()
+{
+    QTest::addColumn<int>("position");
+    QTest::addColumn<QStringList>("headers");
+    QTest::addColumn<QStringList>("ironRow");
+    QTest::newRow("0") << 0 << QStringList{"Name",
+                                           "Symbol",
+                                           "Atomic no.",
+                                           "Atomic wt. [amu]",
+                                           "Atomic radius [A]",
+                                           "Boiling point [C]"}
+                       << QStringList{"Iron", "Fe", "26", "55.847", "1.720", "3000"};
+    QTest::newRow("5") << 5
+                       << QStringList{"Name",
+                                      "Melting point [C]",
+                                      "Density [kg/m^3]",
+                                      "Latent ht. of vapor [J/kg]",
+                                      "Latent ht. of fusion [J/kg]",
+                                      "Elect. cond. [abmho]"}
+                       << QStringList{"Iron", "1536", "7860", "354.1", "15.4", "0.100"};
+    QTest::newRow("16") << 16 << QStringList{"Name",
+                                             "Crystal structure",
+                                             "Discovered by",
+                                             "Year of discovery",
+                                             "Electronic config.",
+                                             "Applications"}
+                        << QStringList{"Iron", "Body centered", "--",
+                                       "--",   "[Ar] 4s2 3d6",  "Tools"};
+}
+
+void TestColumns::scrollRefillsColumnsAndHeaders()
+{
+    QFETCH(int, position);
+    QFETCH(QStringList, headers);
+    QFETCH(QStringList, ironRow);
+    enter();
+    m_window->List1[2]->setCurrentRow(40);
+    m_window->HScroll1->setValue(3); // a change first, so that 0 is a change too
+    m_window->HScroll1->setValue(position);
+    for (int i = 0; i < Morvik::ColumnCount; ++i) {
+        QCOMPARE(m_window->command4[i]->text(), headers[i]);
+        QCOMPARE(column(i)[25], ironRow[i]);
+    }
+    QCOMPARE(selectedRows(), QList<int>(6, 40)); // the selected row survives
+}
+
+void TestColumns::reenterKeepsScrollPosition()
+{
+    enter();
+    m_window->HScroll1->setValue(5);
+    QTest::mouseClick(m_window->Command1, Qt::LeftButton);
+    enter();
+    QCOMPARE(m_window->HScroll1->value(), 5);
+    QCOMPARE(column(0)[25], QStringLiteral("Iron"));
+    QCOMPARE(column(1)[25], QStringLiteral("1536")); // property 7 under "Melting point [C]"
+    QCOMPARE(m_window->command4[1]->text(), QStringLiteral("Melting point [C]"));
+}
+
+void TestColumns::verticalScrollMovesEightRows_data()
+{
+    QTest::addColumn<int>("position");
+    QTest::addColumn<int>("row");
+    QTest::newRow("1") << 1 << 8;
+    QTest::newRow("3") << 3 << 24;
+    QTest::newRow("13") << 13 << 104;
+    QTest::newRow("14, past the end") << 14 << 108;
+}
+
+void TestColumns::verticalScrollMovesEightRows()
+{
+    QFETCH(int, position);
+    QFETCH(int, row);
+    enter();
+    m_window->VScroll1->setValue(position);
+    QCOMPARE(selectedRows(), QList<int>(6, row));
+}
+
+void TestColumns::rowClickSelectsAcrossColumns_data()
+{
+    QTest::addColumn<int>("list");
+    QTest::addColumn<int>("row");
+    QTest::newRow("names") << 0 << 3;
+    QTest::newRow("symbols") << 1 << 7;
+    QTest::newRow("last column") << 5 << 5;
+}
+
+void TestColumns::rowClickSelectsAcrossColumns()
+{
+    QFETCH(int, list);
+    QFETCH(int, row);
+    enter();
+    QListWidget *target = m_window->List1[list];
+    const QRect item = target->visualItemRect(target->item(row));
+    QTest::mouseClick(target->viewport(), Qt::LeftButton, {}, item.center());
+    QCOMPARE(selectedRows(), QList<int>(6, row));
+}
+
+void TestColumns::numericSortAndReverse_data()
+{
+    QTest::addColumn<int>("header");
+    QTest::addColumn<QString>("firstThenLast");
+    QTest::addColumn<QString>("reversed");
+    QTest::newRow("atomic number") << 2 << "Unnilennium Hydrogen"
+                                   << "Hydrogen Unnilennium";
+    QTest::newRow("boiling point") << 5 << "Wolfram Helium"
+                                   << "Helium Wolfram";
+}
+
+void TestColumns::numericSortAndReverse()
+{
+    QFETCH(int, header);
+    QFETCH(QString, firstThenLast);
+    QFETCH(QString, reversed);
+    enter();
+    QTest::mouseClick(m_window->command4[header], Qt::LeftButton);
+    QCOMPARE(m_window->sortDirection(), 1);
+    QCOMPARE(column(0).first() + ' ' + column(0).last(), firstThenLast);
+    QTest::mouseClick(m_window->command4[header], Qt::LeftButton);
+    QCOMPARE(m_window->sortDirection(), 0);
+    QCOMPARE(column(0).first() + ' ' + column(0).last(), reversed);
+    // Rows stay whole: each name still stands beside its own symbol.
+    for (int row = 0; row < 109; ++row) {
+        QCOMPARE(column(2)[row].toInt() > 0, true);
+        QCOMPARE(column(1)[row],
+                 m_window->lblElem[column(2)[row].toInt()]->toolTip().section('(', 1).chopped(1));
+    }
+    QCOMPARE(selectedRows(), QList<int>(6, 0));
+    QCOMPARE(m_window->VScroll1->value(), 0);
+}
+
+void TestColumns::directionSharedAcrossHeaders()
+{
+    enter();
+    QTest::mouseClick(m_window->command4[2], Qt::LeftButton); // largest number first
+    QCOMPARE(column(2).first(), QStringLiteral("109"));
+    QTest::mouseClick(m_window->command4[3], Qt::LeftButton); // the flag flips again
+    QCOMPARE(column(0).first(), QStringLiteral("Hydrogen")); // lightest first
+    QCOMPARE(column(0).last(), QStringLiteral("Unnilennium"));
+}
+
+void TestColumns::missingValuesRankAsZero()
+{
+    enter();
+    QTest::mouseClick(m_window->command4[5], Qt::LeftButton); // boiling point, largest first
+    const QStringList boiling = column(5);
+    const int firstMissing = boiling.indexOf(QStringLiteral("--"));
+    const int lastMissing = boiling.lastIndexOf(QStringLiteral("--"));
+    QCOMPARE(lastMissing - firstMissing + 1, 16); // all together
+    QVERIFY(boiling[firstMissing - 1].toInt() > 0);
+    QVERIFY(boiling[lastMissing + 1].toInt() < 0);
+    // Among equal values the higher element number comes first.
+    QCOMPARE(column(0)[firstMissing], QStringLiteral("Unnilennium"));
+}
+
+void TestColumns::textSortListsEachElementOnce_data()
+{
+    QTest::addColumn<int>("position");
+    QTest::addColumn<int>("header");
+    QTest::addColumn<QString>("first");
+    QTest::addColumn<QString>("last");
+    QTest::newRow("names") << 0 << 0 << "Actinium"
+                           << "Zirconium";
+    QTest::newRow("symbols") << 0 << 1 << "Actinium"
+                             << "Zirconium";
+    QTest::newRow("crystal structures") << 12 << 5 << "Astatine"
+                                        << "Protactinium";
+}
+
+void TestColumns::textSortListsEachElementOnce()
+{
+    QFETCH(int, position);
+    QFETCH(int, header);
+    QFETCH(QString, first);
+    QFETCH(QString, last);
+    enter();
+    m_window->HScroll1->setValue(position);
+    QTest::mouseClick(m_window->command4[header], Qt::LeftButton);
+    QStringList names = column(0);
+    QCOMPARE(names.first(), first);
+    QCOMPARE(names.last(), last);
+    const QStringList texts = column(header);
+    for (int row = 1; row < texts.size(); ++row) {
+        QVERIFY(QString::compare(texts[row - 1], texts[row], Qt::CaseInsensitive) <= 0);
+    }
+    QCOMPARE(m_window->List2->count(), 109);
+    names.removeDuplicates();
+    QCOMPARE(names.size(), 109);
+
+    // Reversed: Z first, and within one text still in element order.
+    QTest::mouseClick(m_window->command4[header], Qt::LeftButton);
+    QCOMPARE(column(0).size(), 109);
+    const QStringList reversed = column(header);
+    for (int row = 1; row < reversed.size(); ++row) {
+        QVERIFY(QString::compare(reversed[row - 1], reversed[row], Qt::CaseInsensitive) >= 0);
+    }
+    if (header == 5) {
+        const int hexagonal = reversed.indexOf(QStringLiteral("Hexagonal"));
+        QCOMPARE(column(0)[hexagonal], QStringLiteral("Hydrogen"));
+    }
+}
+
+void TestColumns::firstHeaderWhenScrolled()
+{
+    enter();
+    m_window->HScroll1->setValue(4);
+    m_window->VScroll1->setValue(5);
+    const QStringList before = column(0);
+    QTest::mouseClick(m_window->command4[0], Qt::LeftButton);
+    QCOMPARE(m_window->sortDirection(), 1);
+    QCOMPARE(column(0), before);
+    QCOMPARE(m_window->VScroll1->value(), 0);
+    QCOMPARE(selectedRows(), QList<int>(6, 0));
+}
+
+void TestColumns::scrollAfterSortRestoresOrder()
+{
+    enter();
+    QTest::mouseClick(m_window->command4[3], Qt::LeftButton);
+    QCOMPARE(column(0).first(), QStringLiteral("Unnilennium"));
+    m_window->HScroll1->setValue(1);
+    QCOMPARE(column(0).first(), QStringLiteral("Hydrogen"));
+    QCOMPARE(column(0)[25], QStringLiteral("Iron"));
+}
+
+void TestColumns::rankingByProperty_data()
+{
+    QTest::addColumn<int>("position");
+    QTest::addColumn<int>("choice");
+    QTest::addColumn<QStringList>("firstRow");
+    QTest::newRow("atomic number")
+            << 0 << 2 << QStringList{"Unnilennium", "Une", "109", "267.000", "--", "--"};
+    QTest::newRow("density") << 0 << 7 << QStringList{"Osmium", "Os", "76"};
+    QTest::newRow("scrolled to the end: properties 17 to 22")
+            << 16 << 2
+            << QStringList{"--", "--", "--", "--", "[Rn] 7s2 5f14 6d7", "Artificial metal"};
+}
+
+void TestColumns::rankingByProperty()
+{
+    QFETCH(int, position);
+    QFETCH(int, choice);
+    QFETCH(QStringList, firstRow);
+    enter();
+    m_window->HScroll1->setValue(position);
+    m_window->Combo1->setCurrentIndex(choice);
+    emit m_window->Combo1->activated(choice);
+    for (int i = 0; i < firstRow.size(); ++i) {
+        QCOMPARE(column(i).first(), firstRow[i]);
+    }
+    QCOMPARE(column(0).size(), 109);
+    if (choice == 2 && position == 0) {
+        QCOMPARE(column(0).last(), QStringLiteral("Hydrogen"));
+    }
+    QVERIFY(m_platform->messages.isEmpty());
+}
+
+void TestColumns::rankingRefusesTextProperties_data()
+{
+    QTest::addColumn<int>("choice");
+    QTest::newRow("nothing chosen") << -1;
+    QTest::newRow("name") << 0;
+    QTest::newRow("equivalent weight") << 16;
+    QTest::newRow("crystal structure") << 17;
+}
+
+void TestColumns::rankingRefusesTextProperties()
+{
+    QFETCH(int, choice);
+    enter();
+    QTest::mouseClick(m_window->command4[2], Qt::LeftButton);
+    const QStringList before = column(0);
+    m_window->Combo1->setCurrentIndex(choice);
+    m_window->Combo1_Click();
+    QCOMPARE(m_platform->messages.size(), 1);
+    QCOMPARE(m_platform->messages[0].text, QStringLiteral("Not yet supported"));
+    QCOMPARE(column(0), before);
+}
+
+QTEST_MAIN(TestColumns)
+#include "tst_columns.moc"
