@@ -30,6 +30,8 @@ public:
     QList<Prompt> prompts;
     QStringList editorLaunches;
     bool editorStarts = true;
+    QString programFolderOverride; // when set, used instead of programDir
+    QString tempFolderOverride; // when set, used instead of tempDir
 
     QTemporaryDir programDir;
     QTemporaryDir dataDir;
@@ -52,9 +54,16 @@ public:
         return answer;
     }
 
-    QString programFolder() override { return programDir.path(); }
+    QString programFolder() override
+    {
+        return programFolderOverride.isEmpty() ? programDir.path() : programFolderOverride;
+    }
     QString userDataFolder() override { return dataDir.path() + QStringLiteral("/morvik"); }
-    QString tempFolder() override { return tempDir.path() + QLatin1Char('/'); }
+    QString tempFolder() override
+    {
+        return tempFolderOverride.isEmpty() ? tempDir.path() + QLatin1Char('/')
+                                            : tempFolderOverride;
+    }
     QString ShortPath(const QString &LongPath) override { return LongPath; }
 
     bool openInEditor(const QString &path) override
