@@ -31,7 +31,7 @@ public:
     QStringList editorLaunches;
     bool editorStarts = true;
     QString programFolderOverride; // when set, used instead of programDir
-    QString tempFolderOverride; // when set, used instead of tempDir
+    std::optional<QString> tempFolderOverride; // when set, used instead of tempDir
 
     QTemporaryDir programDir;
     QTemporaryDir dataDir;
@@ -61,8 +61,7 @@ public:
     QString userDataFolder() override { return dataDir.path() + QStringLiteral("/morvik"); }
     QString tempFolder() override
     {
-        return tempFolderOverride.isEmpty() ? tempDir.path() + QLatin1Char('/')
-                                            : tempFolderOverride;
+        return tempFolderOverride.value_or(tempDir.path() + QLatin1Char('/'));
     }
     QString ShortPath(const QString &LongPath) override { return LongPath; }
 
