@@ -56,6 +56,8 @@ void Morvik::enterColumnView()
         Picture1[i]->hide();
     }
     List1[0]->setCurrentRow(0);
+    lblRankBy->show();
+    Combo1->show();
 }
 
 void Morvik::leaveColumnView()
@@ -77,6 +79,8 @@ void Morvik::leaveColumnView()
     Label2[0]->show();
     Label2[1]->show();
     HideShowFrame(1);
+    lblRankBy->hide();
+    Combo1->hide();
 }
 
 void Morvik::setGridVisible(bool visible)
@@ -109,6 +113,7 @@ void Morvik::fillColumns(const std::vector<int> &elements, int column0Property)
     }
     for (int i = 0; i < ColumnCount; ++i) {
         List1[i]->addItems(rows[static_cast<std::size_t>(i)]);
+        List1[i]->setAccessibleName(command4[i]->text());
     }
 }
 

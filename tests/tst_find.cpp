@@ -214,6 +214,8 @@ void TestFind::columnViewSelectsWholeMatches_data()
     QTest::newRow("symbol") << "AU" << 78;
     QTest::newRow("number") << "109" << 108;
     QTest::newRow("partial name finds nothing") << "iro" << -1;
+    QTest::newRow("other name") << "Caesium" << 54;
+    QTest::newRow("current symbol") << "db" << 104;
 }
 
 void TestFind::columnViewSelectsWholeMatches()

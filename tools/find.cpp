@@ -63,9 +63,10 @@ void Morvik::Command5_Click()
 int Morvik::markMatchingTiles(const QString &answer, QFile &records)
 {
     const std::string wanted = answer.toStdString();
+    const int variant = FindRecords::variantElement(wanted);
     int count = 0;
     for (int i = 1; i <= Module1::ElemCount; ++i) {
-        if (!FindRecords::matches(i, wanted)) {
+        if (!FindRecords::matches(i, wanted) && i != variant) {
             continue;
         }
         const FindRecords::Record record{i, toBgr(tileColor(i))};
@@ -90,6 +91,14 @@ int Morvik::selectMatchingRows(const QString &answer)
                 list->setCurrentRow(row);
                 ++count;
             }
+        }
+    }
+    // Another name of an element finds its row by the atomic number column.
+    if (const int variant = FindRecords::variantElement(answer.toStdString())) {
+        const auto rows = List1[2]->findItems(QString::number(variant), Qt::MatchExactly);
+        if (!rows.isEmpty()) {
+            List1[2]->setCurrentItem(rows.first());
+            ++count;
         }
     }
     return count;

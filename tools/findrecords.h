@@ -29,6 +29,11 @@ std::vector<Record> parse(std::string_view text);
 // name, symbol or atomic number.
 bool matches(int i, std::string_view upperAnswer);
 
+// The element that an upper-cased answer names by another common or current name (TUNGSTEN,
+// ALUMINIUM, CAESIUM, SULPHUR, and the current names and symbols of 104 to 109), or 0. Only a
+// whole answer counts.
+int variantElement(std::string_view upperAnswer);
+
 // Upper-cases ASCII letters, as the element texts are ASCII.
 std::string upper(std::string_view text);
 

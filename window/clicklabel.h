@@ -1,9 +1,10 @@
 #pragma once
 
 #include <QLabel>
-#include <QMouseEvent>
 
-// A label that reports a click, as the element tiles and the "Export" link need.
+// A label that reports a click, as the element tiles and the "Export" link need. When it takes
+// keyboard focus it shows a focus frame, Enter or Space click it, and the arrow keys are
+// reported so the window can move focus across the chart.
 class ClickLabel : public QLabel
 {
     Q_OBJECT
@@ -13,13 +14,10 @@ public:
 
 signals:
     void clicked();
+    void arrowPressed(Qt::Key key);
 
 protected:
-    void mouseReleaseEvent(QMouseEvent *event) override
-    {
-        if (event->button() == Qt::LeftButton && rect().contains(event->position().toPoint())) {
-            emit clicked();
-        }
-        QLabel::mouseReleaseEvent(event);
-    }
+    void mouseReleaseEvent(QMouseEvent *event) override;
+    void keyPressEvent(QKeyEvent *event) override;
+    void paintEvent(QPaintEvent *event) override;
 };

@@ -33,6 +33,26 @@ public:
     WaitCursor &operator=(const WaitCursor &) = delete;
 };
 
+QString className(GridLayout::ElementClass elementClass)
+{
+    switch (elementClass) {
+    case GridLayout::ElementClass::Metalloid:
+        return QStringLiteral("Metalloid");
+    case GridLayout::ElementClass::NonMetal:
+        return QStringLiteral("Non-metal");
+    case GridLayout::ElementClass::Metal:
+        break;
+    }
+    return QStringLiteral("Metal");
+}
+
+// What a screen reader says for a sheet line: "Atomic weight: 55.847 amu", not the TABs.
+QString spokenLine(const QString &line)
+{
+    return line.section(QLatin1Char('\t'), 0, 0) + QStringLiteral(": ")
+           + line.section(QLatin1Char('\t'), -1);
+}
+
 } // namespace
 
 void Morvik::layOutColumnView()
@@ -106,10 +126,13 @@ void Morvik::captionTiles()
         if (Option1[1]->isChecked()) {
             lblElem[i]->setText(QString::number(i));
         }
-        lblElem[i]->setToolTip(
-                QStringLiteral(" %1. %2 (%3)")
+        const QString name =
+                QStringLiteral("%1. %2 (%3)")
                         .arg(i)
-                        .arg(text(Module1::ElemData[i][1]), text(Module1::ElemData[i][2])));
+                        .arg(text(Module1::ElemData[i][1]), text(Module1::ElemData[i][2]));
+        lblElem[i]->setToolTip(QLatin1Char(' ') + name);
+        lblElem[i]->setAccessibleName(name);
+        lblElem[i]->setAccessibleDescription(className(GridLayout::elementClass(i)));
     }
 }
 
@@ -208,7 +231,8 @@ void Morvik::ShowProperties(int ElemNo)
     const std::vector<std::string> lines = Module1::SheetLines(ElemNo);
     PropsList->clear();
     for (const std::string &line : lines) {
-        PropsList->addItem(text(line));
+        auto *item = new QListWidgetItem(text(line), PropsList);
+        item->setData(Qt::AccessibleTextRole, spokenLine(item->text()));
     }
     Label5->setText(text(Module1::SheetCaption(ElemNo)));
 }

@@ -1,6 +1,7 @@
 #include "gridlayout.h"
 
 #include <algorithm>
+#include <cmath>
 #include <stdexcept>
 
 namespace GridLayout {
@@ -81,6 +82,32 @@ ColumnView columnView(double templateLeft, double templateWidth)
     view.hScrollWidth = view.listLeft.back() - view.listLeft[0] + view.listWidth;
     view.vScrollLeft = view.listLeft.back() + view.listWidth - 300;
     return view;
+}
+
+int neighbour(int i, Direction direction)
+{
+    constexpr double W = 450;
+    constexpr double H = 300;
+    constexpr int elementCount = 109;
+    const Position from = tilePosition(i, W, H);
+    const bool alongRow = direction == Direction::Left || direction == Direction::Right;
+    const int sign = direction == Direction::Right || direction == Direction::Down ? 1 : -1;
+    int best = i;
+    double bestDistance = 0;
+    for (int j = 1; j <= elementCount; ++j) {
+        const Position to = tilePosition(j, W, H);
+        const double along = alongRow ? to.left - from.left : to.top - from.top;
+        const double across = alongRow ? to.top - from.top : to.left - from.left;
+        const double tolerance = alongRow ? H / 2 : W / 2;
+        if (j == i || along * sign <= 0 || std::abs(across) >= tolerance) {
+            continue;
+        }
+        if (best == i || std::abs(along) < bestDistance) {
+            best = j;
+            bestDistance = std::abs(along);
+        }
+    }
+    return best;
 }
 
 ElementClass elementClass(int i)

@@ -33,6 +33,11 @@ struct ColumnView
 };
 ColumnView columnView(double templateLeft, double templateWidth);
 
+// The tile that an arrow key moves to from tile i: left and right along its row, up and down
+// within its column (the detached rows hang below column 3). i itself when there is none.
+enum class Direction { Left, Right, Up, Down };
+int neighbour(int i, Direction direction);
+
 enum class ElementClass { Metal, Metalloid, NonMetal };
 ElementClass elementClass(int i);
 

@@ -101,6 +101,7 @@ Morvik::Morvik(Platform &platform, QWidget *parent)
     setupGrid();
     connectHandlers();
     Form_Load();
+    setupKeyboard();
 }
 
 Morvik::~Morvik() = default;
@@ -184,10 +185,20 @@ void Morvik::setupLegend()
 
 void Morvik::setupColumnView()
 {
+    // The ranking list is offered in the column view, beside the buttons, where it covers none
+    // of the other controls.
     Combo1 = new QComboBox(this);
     Combo1->setObjectName(QStringLiteral("Combo1"));
-    place(Combo1, {1260, 30, 2115, 315});
+    place(Combo1, {4440, 5265, 2700, 345});
+    Combo1->setPlaceholderText(QStringLiteral("Choose a property"));
+    Combo1->setAccessibleName(QStringLiteral("Rank by"));
     Combo1->hide();
+    lblRankBy = new QLabel(QStringLiteral("Rank by"), this);
+    lblRankBy->setObjectName(QStringLiteral("lblRankBy"));
+    place(lblRankBy, {3720, 5330, 690, 195});
+    lblRankBy->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+    lblRankBy->setBuddy(Combo1);
+    lblRankBy->hide();
 
     Label4 = new QLabel(QStringLiteral("Click on a button to sort list by that property. Click "
                                        "again to sort in reverse order."),

@@ -71,6 +71,7 @@ public:
     std::array<QFrame *, 3> Picture1{};
     std::array<QLabel *, 3> Legend{};
     QComboBox *Combo1 = nullptr;
+    QLabel *lblRankBy = nullptr; // caption of Combo1 where the column view offers it
     QLabel *Label4 = nullptr;
     std::array<QPushButton *, ColumnCount> command4{};
     std::array<QListWidget *, ColumnCount> List1{};
@@ -104,6 +105,8 @@ private:
     void setupButtons();
     void setupWorkLists();
     void connectHandlers();
+    void setupKeyboard();
+    void setupAccessibility();
 
     // Start-up steps of the grid.
     void fillPropertyList();
@@ -131,6 +134,11 @@ private:
     int selectMatchingRows(const QString &answer);
     void restoreUnrecordedMarks();
     QColor classColor(int i) const;
+
+    // Keyboard and clipboard.
+    void makeTabStop(int tile);
+    void moveTileFocus(int from, Qt::Key key);
+    void copyToClipboard();
 
     // Export.
     bool writeExportFile(const QString &path, const QStringList &lines);

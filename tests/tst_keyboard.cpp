@@ -1,0 +1,227 @@
+// What a keyboard user relies on: shortcuts, arrow keys across the chart, Tab order, copying,
+// and what a screen reader is told.
+
+#include "fakeplatform.h"
+#include "window/clicklabel.h"
+#include "window/morvik.h"
+
+#include <QAccessible>
+#include <QApplication>
+#include <QCheckBox>
+#include <QClipboard>
+#include <QComboBox>
+#include <QListWidget>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QScrollBar>
+#include <QTest>
+
+class TestKeyboard : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void init();
+    void cleanup();
+
+    void shortcuts();
+    void arrowKeys_data();
+    void arrowKeys();
+    void enterActsAsClick();
+    void tabReachesEveryControl();
+    void copyInBothViews();
+    void rankingOfferedInColumnView();
+    void accessibleTexts();
+
+private:
+    FakePlatform *m_platform = nullptr;
+    Morvik *m_window = nullptr;
+};
+
+void TestKeyboard::init()
+{
+    m_platform = new FakePlatform;
+    m_window = new Morvik(*m_platform);
+    m_window->show();
+    QVERIFY(QTest::qWaitForWindowActive(m_window));
+}
+
+void TestKeyboard::cleanup()
+{
+    delete m_window;
+    delete m_platform;
+}
+
+void TestKeyboard::shortcuts()
+{
+    m_platform->answers = {QStringLiteral("fe")};
+    QTest::keySequence(m_window, QKeySequence::Find);
+    QCOMPARE(m_platform->prompts.size(), 1);
+    QCOMPARE(m_window->lblElem[26]->palette().color(QPalette::Window), QColor(Qt::red));
+    QTest::keySequence(m_window, QKeySequence::Refresh);
+    QCOMPARE(m_window->lblElem[26]->palette().color(QPalette::Window), QColor(0xFF, 0xE0, 0xC0));
+
+    QTest::mouseClick(m_window->lblElem[26], Qt::LeftButton);
+    QTest::keyClick(m_window, Qt::Key_E, Qt::ControlModifier);
+    QCOMPARE(m_platform->editorLaunches.size(), 1);
+
+    QTest::keyClick(m_window, Qt::Key_T, Qt::ControlModifier);
+    QCOMPARE(m_window->Command1->text(), QStringLiteral("Table format"));
+    QTest::keyClick(m_window, Qt::Key_T, Qt::ControlModifier);
+    QCOMPARE(m_window->Command1->text(), QStringLiteral("Column format"));
+    // No mnemonics: the captions the handlers compare stay exactly as they are.
+    for (QPushButton *button : m_window->findChildren<QPushButton *>()) {
+        QVERIFY(!button->text().contains(QLatin1Char('&')));
+    }
+}
+
+void TestKeyboard::arrowKeys_data()
+{
+    QTest::addColumn<int>("from");
+    QTest::addColumn<int>("key");
+    QTest::addColumn<int>("to");
+    QTest::newRow("right along a row") << 26 << int(Qt::Key_Right) << 27;
+    QTest::newRow("down a column") << 26 << int(Qt::Key_Down) << 44;
+    QTest::newRow("up a column") << 44 << int(Qt::Key_Up) << 26;
+    QTest::newRow("up into the gap stays") << 26 << int(Qt::Key_Up) << 26;
+    QTest::newRow("hydrogen to lithium") << 1 << int(Qt::Key_Down) << 3;
+    QTest::newRow("gap: boron up stays") << 5 << int(Qt::Key_Up) << 5;
+    QTest::newRow("over the gap in row 1") << 1 << int(Qt::Key_Right) << 2;
+    QTest::newRow("actinium into the lanthanides") << 89 << int(Qt::Key_Down) << 58;
+    QTest::newRow("lanthanides to actinides") << 58 << int(Qt::Key_Down) << 90;
+    QTest::newRow("out of the detached rows") << 58 << int(Qt::Key_Up) << 89;
+    QTest::newRow("praseodymium up to column 4") << 59 << int(Qt::Key_Up) << 104;
+    QTest::newRow("end of a row stays") << 71 << int(Qt::Key_Right) << 71;
+    QTest::newRow("left edge stays") << 55 << int(Qt::Key_Left) << 55;
+}
+
+void TestKeyboard::arrowKeys()
+{
+    QFETCH(int, from);
+    QFETCH(int, key);
+    QFETCH(int, to);
+    m_window->lblElem[from]->setFocus();
+    QTest::keyClick(m_window->lblElem[from], static_cast<Qt::Key>(key));
+    QCOMPARE(QApplication::focusWidget(), m_window->lblElem[to]);
+    QCOMPARE(m_window->lblElem[to]->focusPolicy(), Qt::StrongFocus);
+}
+
+void TestKeyboard::enterActsAsClick()
+{
+    m_window->lblElem[79]->setFocus();
+    QTest::keyClick(m_window->lblElem[79], Qt::Key_Return);
+    QCOMPARE(m_window->Label5->text(), QStringLiteral("Gold (Au)"));
+    QTest::keyClick(m_window->lblElem[79], Qt::Key_Left);
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Space);
+    QCOMPARE(m_window->Label5->text(), QStringLiteral("Platinum (Pt)"));
+}
+
+void TestKeyboard::tabReachesEveryControl()
+{
+    const auto tabRound = [this] {
+        QList<QWidget *> reached;
+        m_window->lblElem[1]->setFocus();
+        for (int step = 0; step < 40; ++step) {
+            QWidget *now = QApplication::focusWidget();
+            if (reached.contains(now)) {
+                break;
+            }
+            reached << now;
+            QTest::keyClick(now, Qt::Key_Tab);
+        }
+        return reached;
+    };
+    QList<QWidget *> table = tabRound();
+    QCOMPARE(table.count(m_window->lblElem[1]), 1);
+    for (QWidget *control : std::initializer_list<QWidget *>{
+                 m_window->Option1[0], m_window->Check1, m_window->Label7, m_window->PropsList,
+                 m_window->Command5, m_window->Command6, m_window->Command1}) {
+        QVERIFY2(table.contains(control), qPrintable(control->objectName()));
+    }
+    QVERIFY(table.indexOf(m_window->Check1) < table.indexOf(m_window->Command5));
+
+    QTest::mouseClick(m_window->Command1, Qt::LeftButton);
+    QList<QWidget *> columns;
+    m_window->Command1->setFocus();
+    for (int step = 0; step < 20 && !columns.contains(QApplication::focusWidget()); ++step) {
+        columns << QApplication::focusWidget();
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+    }
+    for (QWidget *control : std::initializer_list<QWidget *>{
+                 m_window->command4[0], m_window->command4[5], m_window->List1[0],
+                 m_window->HScroll1, m_window->VScroll1, m_window->Combo1}) {
+        QVERIFY2(columns.contains(control), qPrintable(control->objectName()));
+    }
+}
+
+void TestKeyboard::copyInBothViews()
+{
+    QClipboard *clipboard = QGuiApplication::clipboard();
+    clipboard->clear();
+    QTest::mouseClick(m_window->lblElem[26], Qt::LeftButton);
+    QTest::keySequence(m_window, QKeySequence::Copy);
+    const QStringList lines = clipboard->text().split(QLatin1Char('\n'));
+    QCOMPARE(lines.size(), 23); // 22 lines and the final line end
+    QCOMPARE(lines[0], QStringLiteral("Name\t\t\tIron"));
+
+    QTest::mouseClick(m_window->Command1, Qt::LeftButton);
+    m_window->VScroll1->setValue(1); // row 8: fluorine
+    m_window->List1[3]->setFocus();
+    QTest::keySequence(QApplication::focusWidget(), QKeySequence::Copy);
+    QCOMPARE(clipboard->text(), QStringLiteral("Fluorine\tF\t9\t18.998\t0.570\t-188\n"));
+}
+
+void TestKeyboard::rankingOfferedInColumnView()
+{
+    QVERIFY(!m_window->Combo1->isVisible());
+    QTest::mouseClick(m_window->Command1, Qt::LeftButton);
+    QVERIFY(m_window->Combo1->isVisible());
+    QVERIFY(m_window->lblRankBy->isVisible());
+    for (QWidget *other : m_window->findChildren<QWidget *>(Qt::FindDirectChildrenOnly)) {
+        if (other != m_window->Combo1 && other->isVisible()) {
+            QVERIFY2(!other->geometry().intersects(m_window->Combo1->geometry()),
+                     qPrintable(other->objectName()));
+        }
+    }
+    m_window->Combo1->setFocus();
+    QTest::keyClick(m_window->Combo1, Qt::Key_Down); // the first property: Name
+    QCOMPARE(m_platform->messages.size(), 1); // "Not yet supported", as by mouse
+    QTest::mouseClick(m_window->Command1, Qt::LeftButton);
+    QVERIFY(!m_window->Combo1->isVisible());
+}
+
+void TestKeyboard::accessibleTexts()
+{
+    QAccessibleInterface *tile = QAccessible::queryAccessibleInterface(m_window->lblElem[26]);
+    QVERIFY(tile);
+    QCOMPARE(tile->text(QAccessible::Name), QStringLiteral("26. Iron (Fe)"));
+    QCOMPARE(tile->text(QAccessible::Description), QStringLiteral("Metal"));
+    QCOMPARE(QAccessible::queryAccessibleInterface(m_window->lblElem[33])
+                     ->text(QAccessible::Description),
+             QStringLiteral("Metalloid"));
+    QCOMPARE(QAccessible::queryAccessibleInterface(m_window->lblElem[8])
+                     ->text(QAccessible::Description),
+             QStringLiteral("Non-metal"));
+
+    QTest::mouseClick(m_window->lblElem[26], Qt::LeftButton);
+    QAccessibleInterface *sheet = QAccessible::queryAccessibleInterface(m_window->PropsList);
+    QVERIFY(sheet && sheet->childCount() >= 22);
+    QStringList spoken;
+    for (int i = 0; i < sheet->childCount(); ++i) {
+        spoken << sheet->child(i)->text(QAccessible::Name);
+    }
+    QVERIFY2(spoken.contains(QStringLiteral("Atomic weight: 55.847 amu")),
+             qPrintable(spoken.join('|')));
+
+    QTest::mouseClick(m_window->Command1, Qt::LeftButton);
+    QAccessibleInterface *names = QAccessible::queryAccessibleInterface(m_window->List1[0]);
+    QCOMPARE(names->text(QAccessible::Name), QStringLiteral("Name"));
+    QStringList rows;
+    for (int i = 0; i < names->childCount(); ++i) {
+        rows << names->child(i)->text(QAccessible::Name);
+    }
+    QVERIFY(rows.contains(QStringLiteral("Iron")));
+}
+
+QTEST_MAIN(TestKeyboard)
+#include "tst_keyboard.moc"

@@ -1,0 +1,117 @@
+// Everything a keyboard user needs: shortcuts, moving focus across the chart with the arrow
+// keys, a sensible Tab order, and copying what is on show.
+
+#include "window/morvik.h"
+
+#include "data/Module1.h"
+#include "window/clicklabel.h"
+#include "window/gridlayout.h"
+
+#include <QApplication>
+#include <QCheckBox>
+#include <QClipboard>
+#include <QComboBox>
+#include <QListWidget>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QScrollBar>
+#include <QShortcut>
+
+namespace {
+
+GridLayout::Direction directionOf(Qt::Key key)
+{
+    switch (key) {
+    case Qt::Key_Left:
+        return GridLayout::Direction::Left;
+    case Qt::Key_Right:
+        return GridLayout::Direction::Right;
+    case Qt::Key_Up:
+        return GridLayout::Direction::Up;
+    default:
+        return GridLayout::Direction::Down;
+    }
+}
+
+} // namespace
+
+void Morvik::setupKeyboard()
+{
+    const auto shortcut = [this](const QKeySequence &keys, auto handler) {
+        connect(new QShortcut(keys, this), &QShortcut::activated, this, handler);
+    };
+    shortcut(QKeySequence::Find, [this] { Command5_Click(); });
+    shortcut(QKeySequence::Refresh, [this] { Command6_Click(); });
+    shortcut(QKeySequence(Qt::CTRL | Qt::Key_E), [this] { Label7_Click(); });
+    shortcut(QKeySequence(Qt::CTRL | Qt::Key_T), [this] { Command1_Click(); });
+    shortcut(QKeySequence::Copy, [this] { copyToClipboard(); });
+
+    // The chart is one stop in the Tab order: the tile last visited takes the focus, and the
+    // arrow keys move on from there.
+    for (int i = 1; i < TileCount; ++i) {
+        lblElem[i]->setFocusPolicy(i == 1 ? Qt::StrongFocus : Qt::ClickFocus);
+        connect(lblElem[i], &ClickLabel::arrowPressed, this,
+                [this, i](Qt::Key key) { moveTileFocus(i, key); });
+    }
+    connect(qApp, &QApplication::focusChanged, this, [this](QWidget *, QWidget *now) {
+        for (int i = 1; i < TileCount; ++i) {
+            if (lblElem[i] == now) {
+                makeTabStop(i);
+            }
+        }
+    });
+    Label7->setFocusPolicy(Qt::StrongFocus);
+    HScroll1->setFocusPolicy(Qt::StrongFocus);
+    VScroll1->setFocusPolicy(Qt::StrongFocus);
+
+    QList<QWidget *> order(lblElem.begin() + 1, lblElem.end());
+    order << Option1[0] << Option1[1] << Check1 << Label7 << PropsList;
+    for (QPushButton *header : command4) {
+        order << header;
+    }
+    order << List1[0] << HScroll1 << VScroll1 << Combo1 << Command5 << Command6 << Command1;
+    for (qsizetype i = 1; i < order.size(); ++i) {
+        setTabOrder(order[i - 1], order[i]);
+    }
+    // One list of the six is enough in the Tab order: they move as one.
+    for (int i = 1; i < ColumnCount; ++i) {
+        List1[i]->setFocusPolicy(Qt::ClickFocus);
+    }
+}
+
+void Morvik::makeTabStop(int tile)
+{
+    for (int i = 1; i < TileCount; ++i) {
+        lblElem[i]->setFocusPolicy(i == tile ? Qt::StrongFocus : Qt::ClickFocus);
+    }
+}
+
+void Morvik::moveTileFocus(int from, Qt::Key key)
+{
+    const int to = GridLayout::neighbour(from, directionOf(key));
+    makeTabStop(to);
+    lblElem[to]->setFocus(Qt::TabFocusReason);
+}
+
+void Morvik::copyToClipboard()
+{
+    QStringList lines;
+    if (columnViewShowing()) {
+        const int row = List1[0]->currentRow();
+        if (row < 0) {
+            return;
+        }
+        QStringList cells;
+        for (const QListWidget *list : List1) {
+            cells << (row < list->count() ? list->item(row)->text() : QString());
+        }
+        lines << cells.join(QLatin1Char('\t'));
+    } else {
+        for (int i = 0; i < PropsList->count(); ++i) {
+            lines << PropsList->item(i)->text();
+        }
+    }
+    if (!lines.isEmpty()) {
+        QGuiApplication::clipboard()->setText(lines.join(QLatin1Char('\n')) + QLatin1Char('\n'));
+    }
+}
