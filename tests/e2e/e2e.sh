@@ -1,0 +1,119 @@
+#!/usr/bin/env bash
+# End to end: the real morvik binary in a real X server, driven by real input events, judged by
+# what a user sees on screen and gets on disk.
+#   e2e.sh /path/to/morvik
+set -euo pipefail
+
+MORVIK="$1"
+WORK="$(mktemp -d)"
+XVFB_PID=""
+APP_PID=""
+passed=0
+failed=0
+
+cleanup() {
+    [ -n "$APP_PID" ] && kill "$APP_PID" 2>/dev/null || true
+    [ -n "$XVFB_PID" ] && kill "$XVFB_PID" 2>/dev/null || true
+    rm -rf "$WORK"
+}
+trap cleanup EXIT
+
+check() { # check NAME COMMAND...
+    local name="$1"
+    shift
+    if "$@"; then
+        echo "PASS   : $name"
+        passed=$((passed + 1))
+    else
+        echo "FAIL!  : $name"
+        failed=$((failed + 1))
+    fi
+}
+
+# A private X server on a free display.
+exec 3>"$WORK/display"
+Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp >"$WORK/xvfb.log" 2>&1 &
+XVFB_PID=$!
+for _ in $(seq 50); do [ -s "$WORK/display" ] && break; sleep 0.1; done
+export DISPLAY=":$(cat "$WORK/display")"
+
+# A fresh temporary folder and a stand-in editor that records what it was asked to open.
+mkdir -p "$WORK/tmp" "$WORK/bin" "$WORK/home" "$WORK/runtime"
+chmod 700 "$WORK/runtime"
+cat >"$WORK/bin/xdg-open" <<STUB
+#!/bin/sh
+printf '%s\n' "\$@" >>"$WORK/editor.log"
+STUB
+chmod +x "$WORK/bin/xdg-open"
+export PATH="$WORK/bin:$PATH" TMPDIR="$WORK/tmp" HOME="$WORK/home" XDG_RUNTIME_DIR="$WORK/runtime"
+unset QT_QPA_PLATFORM
+
+# The program keeps find.txt beside itself: run a copy so the build folder stays clean.
+cp "$MORVIK" "$WORK/bin/morvik"
+"$WORK/bin/morvik" >"$WORK/morvik.log" 2>&1 &
+APP_PID=$!
+
+window=$(timeout 20 xdotool search --sync --onlyvisible --name '^Morvik$' | head -1)
+sleep 0.5
+
+click() { # click X Y, in the window's own coordinates
+    xdotool mousemove --window "$window" "$1" "$2" click 1
+    sleep 0.4
+}
+pixel() { # pixel X Y -> "R,G,B" as drawn on screen, in the window's own coordinates
+    import -window "$window" "$WORK/shot.png"
+    convert "$WORK/shot.png" -format "%[fx:int(255*p{$1,$2}.r)],%[fx:int(255*p{$1,$2}.g)],%[fx:int(255*p{$1,$2}.b)]" info:
+}
+is() { [ "$1" = "$2" ] || { echo "    got $1, expected $2"; return 1; }; }
+
+# Tile corners, a few pixels in from the top-left so the caption does not get in the way.
+IRON="267 91"     # column 8, row 4
+SILICON="465 69"  # column 14, row 3
+OXYGEN="531 47"   # column 16, row 2
+METAL="255,224,192"
+METALLOID="192,192,255"
+NONMETAL="255,255,192"
+
+check "window titled Morvik" is "$(xdotool getwindowname "$window")" "Morvik"
+geometry=$(xdotool getwindowgeometry "$window" | awk '/Geometry/ {print $2}')
+check "window 660 pixels wide, tall enough" test "${geometry%x*}" = 660 -a "${geometry#*x}" -ge 396
+check "metal tile colour" is "$(pixel $IRON)" "$METAL"
+check "metalloid tile colour" is "$(pixel $SILICON)" "$METALLOID"
+check "non-metal tile colour" is "$(pixel $OXYGEN)" "$NONMETAL"
+
+# Iron, then Export.
+click 279 98
+click 290 238
+sleep 0.5
+printf 'Name\t\t\tIron\r\nSymbol\t\t\tFe\r\nAtomic number\t\t26\r\nAtomic weight\t\t55.847 amu\r\nAtomic radius\t\t1.720 A\r\nBoiling point\t\t3000 C\r\nMelting point\t\t1536 C\r\nDensity\t\t\t7860 kg/m^3\r\nLatent ht. of vapor\t354.1 kJ/kg\r\nLatent ht. of fusion\t15.4 kJ/kg\r\nElectrical conduct.\t0.100 abmho\r\nThermal conduct.\t75.348 W/m-C\r\nSpecific heat capacity\t0.460 kJ/kg-C\r\nIonization potential\t7.870 V\r\nElectronegativity\t1.830\r\nValency\t\t\t2\r\nEquivalent weight\t27.92 amu\r\nCrystal structure\tBody centered\r\nDiscovered by\t\t--\r\nYear of discovery\t--\r\nElectronic config.\t[Ar] 4s2 3d6\r\nApplications\t\tTools\r\n' >"$WORK/expected.txt"
+check "export writes the sheet byte for byte" cmp -s "$WORK/expected.txt" "$WORK/tmp/Properties.txt"
+check "editor started on the export" is "$(cat "$WORK/editor.log" 2>/dev/null)" "$WORK/tmp/Properties.txt"
+
+# Find "fe" in the real dialog: iron turns red; Refresh gives its colour back.
+click 71 363
+dialog=""
+for _ in $(seq 50); do
+    dialog=$(xdotool search --onlyvisible --name '^Morvik$' | grep -v "^$window\$" | head -1 || true)
+    [ -n "$dialog" ] && break
+    sleep 0.1
+done
+check "find asks in a dialog" test -n "$dialog"
+sleep 0.3
+xdotool type --delay 50 "fe"
+xdotool key Return
+sleep 0.5
+check "find paints iron red" is "$(pixel $IRON)" "255,0,0"
+check "find leaves silicon alone" is "$(pixel $SILICON)" "$METALLOID"
+click 128 363
+check "refresh restores iron" is "$(pixel $IRON)" "$METAL"
+
+# Column format hides the tiles.
+click 198 363
+check "column view hides the metal tile" test "$(pixel $IRON)" != "$METAL"
+check "column view hides the non-metal tile" test "$(pixel $OXYGEN)" != "$NONMETAL"
+click 198 363
+check "table view shows the tiles again" is "$(pixel $IRON)" "$METAL"
+
+check "program still running" kill -0 "$APP_PID"
+echo "Totals: $passed passed, $failed failed"
+[ "$failed" -eq 0 ]
