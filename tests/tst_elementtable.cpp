@@ -1,6 +1,7 @@
 // The built-in element table: the rules every value must keep, checked column by column.
 
 #include "data/Module1.h"
+#include "elementsets.h"
 
 #include <QRegularExpression>
 #include <QTest>
@@ -25,28 +26,11 @@ QStringList row(int e)
     return values;
 }
 
-std::set<int> range(int from, int to)
-{
-    std::set<int> numbers;
-    for (int i = from; i <= to; ++i) {
-        numbers.insert(i);
-    }
-    return numbers;
-}
-
-std::set<int> operator+(std::set<int> a, const std::set<int> &b)
-{
-    a.insert(b.begin(), b.end());
-    return a;
-}
-
 const QStringList crystalStructures{"Hexagonal",    "Face centered", "Body centered",
                                     "Orthorhombic", "Rhombohedral",  "Monoclinic",
                                     "Cubic",        "Tetragonal"};
 
 } // namespace
-
-Q_DECLARE_METATYPE(std::set<int>)
 
 class TestElementTable : public QObject
 {

@@ -1,6 +1,7 @@
 // Find and Refresh with scripted dialogs: which tiles and rows match, the marks kept in
 // find.txt, and files that are missing, misplaced or damaged.
 
+#include "elementsets.h"
 #include "fakeplatform.h"
 #include "tools/findrecords.h"
 #include "window/clicklabel.h"
@@ -15,26 +16,9 @@
 
 #include <set>
 
-Q_DECLARE_METATYPE(std::set<int>)
-
 namespace {
 
 const QColor red(255, 0, 0);
-
-std::set<int> range(int from, int to)
-{
-    std::set<int> numbers;
-    for (int i = from; i <= to; ++i) {
-        numbers.insert(i);
-    }
-    return numbers;
-}
-
-std::set<int> operator+(std::set<int> a, const std::set<int> &b)
-{
-    a.insert(b.begin(), b.end());
-    return a;
-}
 
 } // namespace
 

@@ -1,0 +1,229 @@
+// How long each action of the window takes, in the process, on a shown window.
+//
+//   QT_QPA_PLATFORM=offscreen bench_actions -median 11
+//
+// With MORVIK_BENCH_PAINT=1 every action also includes the repaint it causes. Actions that
+// repeat by themselves run in QBENCHMARK; an action that needs the window put back first (a
+// view switch, Find, Refresh of marks) is timed alone around that untimed step by
+// measureApart, since QBENCHMARK can only time its whole body.
+
+#include "fakeplatform.h"
+#include "window/clicklabel.h"
+#include "window/morvik.h"
+
+#include <QComboBox>
+#include <QElapsedTimer>
+#include <QListWidget>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QScrollBar>
+#include <QTest>
+
+class BenchActions : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void init();
+    void cleanup();
+
+    void tileClick();
+    void enterColumnView();
+    void leaveColumnView();
+    void horizontalScrollStep();
+    void sortNumericColumn();
+    void sortTextColumn();
+    void rankByProperty();
+    void findAllTiles();
+    void refreshAfterFind();
+    void refreshNothingMarked();
+    void switchOptions();
+
+private:
+    void settle();
+    void setColumnView(bool showing);
+    void enter();
+    void find();
+    int markedTiles() const;
+    template<typename Reset, typename Action>
+    void measureApart(Reset reset, Action action);
+
+    FakePlatform *m_platform = nullptr;
+    Morvik *m_window = nullptr;
+    const bool m_paint = qEnvironmentVariableIntValue("MORVIK_BENCH_PAINT") != 0;
+};
+
+void BenchActions::init()
+{
+    m_platform = new FakePlatform;
+    m_window = new Morvik(*m_platform);
+    m_window->show();
+    QVERIFY(QTest::qWaitForWindowExposed(m_window));
+    QCoreApplication::processEvents();
+}
+
+void BenchActions::cleanup()
+{
+    delete m_window;
+    delete m_platform;
+}
+
+void BenchActions::settle()
+{
+    if (m_paint) {
+        QCoreApplication::processEvents();
+    }
+}
+
+void BenchActions::setColumnView(bool showing)
+{
+    if ((m_window->Command1->text() == QStringLiteral("Table format")) != showing) {
+        m_window->Command1_Click();
+    }
+}
+
+void BenchActions::enter()
+{
+    setColumnView(true);
+    QCOMPARE(m_window->List1[0]->count(), 109);
+    settle();
+}
+
+void BenchActions::find()
+{
+    m_platform->answers.push_back(QStringLiteral("1"));
+    m_window->Command5_Click();
+}
+
+int BenchActions::markedTiles() const
+{
+    int count = 0;
+    for (int i = 1; i < Morvik::TileCount; ++i) {
+        count += m_window->lblElem[i]->palette().color(QPalette::Window) == Qt::red;
+    }
+    return count;
+}
+
+// Runs reset untimed and action timed, many times, and reports the mean of the action.
+template<typename Reset, typename Action>
+void BenchActions::measureApart(Reset reset, Action action)
+{
+    constexpr int runs = 200;
+    qint64 total = 0;
+    for (int i = 0; i < runs; ++i) {
+        reset();
+        settle();
+        QElapsedTimer timer;
+        timer.start();
+        action();
+        settle();
+        total += timer.nsecsElapsed();
+    }
+    QTest::setBenchmarkResult(total / 1e6 / runs, QTest::WalltimeMilliseconds);
+}
+
+void BenchActions::tileClick()
+{
+    int tile = 0;
+    QBENCHMARK {
+        tile = tile % (Morvik::TileCount - 1) + 1;
+        m_window->lblElem_Click(tile);
+        settle();
+    }
+    QCOMPARE(m_window->PropsList->count(), 22);
+}
+
+void BenchActions::enterColumnView()
+{
+    measureApart([this] { setColumnView(false); }, [this] { m_window->Command1_Click(); });
+    QCOMPARE(m_window->Command1->text(), QStringLiteral("Table format"));
+}
+
+void BenchActions::leaveColumnView()
+{
+    measureApart([this] { setColumnView(true); }, [this] { m_window->Command1_Click(); });
+    QCOMPARE(m_window->Command1->text(), QStringLiteral("Column format"));
+}
+
+void BenchActions::horizontalScrollStep()
+{
+    enter();
+    QScrollBar *scroll = m_window->HScroll1;
+    QBENCHMARK {
+        scroll->setValue((scroll->value() + 1) % (scroll->maximum() + 1));
+        settle();
+    }
+    QCOMPARE(m_window->List1[5]->count(), 109);
+}
+
+void BenchActions::sortNumericColumn()
+{
+    enter();
+    QCOMPARE(m_window->command4[3]->text(), QStringLiteral("Atomic wt. [amu]"));
+    QBENCHMARK {
+        m_window->command4_Click(3);
+        settle();
+    }
+    QCOMPARE(m_window->List1[3]->count(), 109);
+}
+
+void BenchActions::sortTextColumn()
+{
+    enter();
+    QCOMPARE(m_window->command4[0]->text(), QStringLiteral("Name"));
+    QBENCHMARK {
+        m_window->command4_Click(0);
+        settle();
+    }
+    QCOMPARE(m_window->List1[0]->count(), 109);
+}
+
+void BenchActions::rankByProperty()
+{
+    enter();
+    int property = 6; // melting point and density in turn
+    QBENCHMARK {
+        property = property == 6 ? 7 : 6;
+        m_window->Combo1->setCurrentIndex(property);
+        m_window->Combo1_Click();
+        settle();
+    }
+    QVERIFY(m_platform->messages.isEmpty());
+    QCOMPARE(m_window->List1[0]->count(), 109);
+}
+
+void BenchActions::findAllTiles()
+{
+    measureApart([this] { m_window->Command6_Click(); }, [this] { find(); });
+    QVERIFY(markedTiles() > 20);
+    QVERIFY(m_platform->messages.isEmpty());
+}
+
+void BenchActions::refreshAfterFind()
+{
+    measureApart([this] { find(); }, [this] { m_window->Command6_Click(); });
+    QCOMPARE(markedTiles(), 0);
+}
+
+void BenchActions::refreshNothingMarked()
+{
+    QBENCHMARK {
+        m_window->Command6_Click();
+        settle();
+    }
+    QCOMPARE(markedTiles(), 0);
+}
+
+void BenchActions::switchOptions()
+{
+    int option = 0;
+    QBENCHMARK {
+        option = 1 - option;
+        m_window->Option1[option]->click();
+        settle();
+    }
+    QVERIFY(m_window->Option1[option]->isChecked());
+}
+
+QTEST_MAIN(BenchActions)
+#include "bench_actions.moc"
