@@ -91,6 +91,7 @@ void BenchActions::enter()
 
 void BenchActions::find()
 {
+    m_platform->prompts.clear(); // the fake cancels after 50 prompts
     m_platform->answers.push_back(QStringLiteral("1"));
     m_window->Command5_Click();
 }
@@ -195,7 +196,7 @@ void BenchActions::rankByProperty()
 void BenchActions::findAllTiles()
 {
     measureApart([this] { m_window->Command6_Click(); }, [this] { find(); });
-    QVERIFY(markedTiles() > 20);
+    QCOMPARE(markedTiles(), 21); // 1, 10..19 and 100..109
     QVERIFY(m_platform->messages.isEmpty());
 }
 

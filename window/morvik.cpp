@@ -56,8 +56,7 @@ bool monospaced(const QFont &font)
            && metrics.horizontalAdvance(QLatin1Char('-')) == cell;
 }
 
-// "Courier New" 9 pt where it (or a metric-compatible alias) is installed, else the system's
-// fixed-width font at the same size.
+// "Courier New" 9 pt where it is installed, else the system's fixed-width font at that size.
 QFont listFont()
 {
     QFont font(QStringLiteral("Courier New"), 9);

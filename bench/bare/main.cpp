@@ -1,17 +1,19 @@
 // The least a Qt Widgets program does to show a window like Morvik's: one top-level window of
-// the same size and title with the same number of child widgets, and nothing else.
+// the same size and title with the same number of child widgets, and nothing else. With --text
+// the children are labels with two letters each, so the program also pays for its fonts.
 //
-//   morvik_bare CHILDREN WIDTH HEIGHT
+//   morvik_bare CHILDREN WIDTH HEIGHT [--text]
 
 #include <QApplication>
-#include <QWidget>
+#include <QLabel>
 
 int main(int argc, char *argv[])
 {
     QApplication app(argc, argv);
     const QStringList arguments = QApplication::arguments();
-    if (arguments.size() != 4) {
-        qCritical("usage: morvik_bare CHILDREN WIDTH HEIGHT");
+    const bool text = arguments.size() == 5 && arguments[4] == QStringLiteral("--text");
+    if (arguments.size() != (text ? 5 : 4)) {
+        qCritical("usage: morvik_bare CHILDREN WIDTH HEIGHT [--text]");
         return 2;
     }
     const int children = arguments[1].toInt();
@@ -24,7 +26,7 @@ int main(int argc, char *argv[])
     constexpr int columns = 20;
     const int rows = (children + columns - 1) / columns;
     for (int i = 0; i < children; ++i) {
-        auto *child = new QWidget(&window);
+        QWidget *child = text ? new QLabel(QStringLiteral("Fe"), &window) : new QWidget(&window);
         child->setGeometry(i % columns * width / columns, i / columns * height / rows,
                            width / columns, height / rows);
     }
