@@ -3,7 +3,7 @@
 QString TabExpandingDelegate::expandTabs(const QString &text, int tabSize)
 {
     QString expanded;
-    expanded.reserve(text.size() + 3 * tabSize);
+    expanded.reserve(text.size() + qsizetype(3) * tabSize);
     for (const QChar c : text) {
         if (c == QLatin1Char('\t')) {
             expanded.append(QString(tabSize - expanded.size() % tabSize, QLatin1Char(' ')));
