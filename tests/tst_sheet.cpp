@@ -6,6 +6,7 @@
 #include "window/tabdelegate.h"
 
 #include <QCheckBox>
+#include <QLabel>
 #include <QListWidget>
 #include <QRadioButton>
 #include <QTest>

@@ -3,6 +3,7 @@
 #include "data/Module1.h"
 #include "window/clicklabel.h"
 #include "window/tabdelegate.h"
+#include "window/textrowdelegate.h"
 #include "window/wrapbutton.h"
 
 #include <QApplication>
@@ -12,6 +13,7 @@
 #include <QComboBox>
 #include <QFontDatabase>
 #include <QFontInfo>
+#include <QLabel>
 #include <QLinearGradient>
 #include <QListWidget>
 #include <QPainter>
@@ -226,6 +228,7 @@ void Morvik::setupColumnView()
         List1[i]->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
         List1[i]->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
         List1[i]->setUniformItemSizes(true);
+        List1[i]->setItemDelegate(new TextRowDelegate(List1[i]));
         setBackground(List1[i], i == 0 ? Colors::FirstColumnBack : Colors::OtherColumnBack);
         List1[i]->hide();
     }

@@ -6,6 +6,7 @@
 #include "window/clicklabel.h"
 
 #include <QCheckBox>
+#include <QLabel>
 #include <QListWidget>
 #include <QRadioButton>
 

@@ -16,5 +16,5 @@ QString TabExpandingDelegate::expandTabs(const QString &text, int tabSize)
 
 QString TabExpandingDelegate::displayText(const QVariant &value, const QLocale &locale) const
 {
-    return expandTabs(QStyledItemDelegate::displayText(value, locale));
+    return expandTabs(TextRowDelegate::displayText(value, locale));
 }

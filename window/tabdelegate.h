@@ -1,16 +1,16 @@
 #pragma once
 
-#include <QStyledItemDelegate>
+#include "textrowdelegate.h"
 
 // Shows TAB characters as blanks up to the next stop every 8 character cells, as the property
 // sheet's fixed-width layout needs. Only the drawing changes: the item keeps its TABs, so the
 // export and the clipboard get the line as built.
-class TabExpandingDelegate : public QStyledItemDelegate
+class TabExpandingDelegate : public TextRowDelegate
 {
     Q_OBJECT
 
 public:
-    using QStyledItemDelegate::QStyledItemDelegate;
+    using TextRowDelegate::TextRowDelegate;
 
     static QString expandTabs(const QString &text, int tabSize = 8);
 

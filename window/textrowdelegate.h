@@ -1,0 +1,31 @@
+#pragma once
+
+#include <QFont>
+#include <QHash>
+#include <QStaticText>
+#include <QStyledItemDelegate>
+
+// Draws one-line plain item text from a cache of laid-out texts. The style still draws each
+// row's background, selection and focus frame; only the text, which it would shape anew on
+// every paint, comes from the cache. A scroll step or a sort repaints about a hundred rows of
+// the six columns, and shaping their texts was most of that time.
+class TextRowDelegate : public QStyledItemDelegate
+{
+    Q_OBJECT
+
+public:
+    using QStyledItemDelegate::QStyledItemDelegate;
+
+    void paint(QPainter *painter, const QStyleOptionViewItem &option,
+               const QModelIndex &index) const override;
+
+private:
+    const QStaticText &laidOut(const QString &text, const QStyleOptionViewItem &option,
+                               int width) const;
+
+    // Texts are laid out for one font, width and elision; a change of any starts a new cache.
+    mutable QHash<QString, QStaticText> m_cache;
+    mutable QFont m_cacheFont;
+    mutable int m_cacheWidth = -1;
+    mutable Qt::TextElideMode m_cacheElideMode = Qt::ElideRight;
+};
