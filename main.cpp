@@ -2,7 +2,6 @@
 #include "window/morvik.h"
 
 #include <QApplication>
-#include <QIcon>
 
 int main(int argc, char *argv[])
 {
@@ -10,7 +9,6 @@ int main(int argc, char *argv[])
     QApplication::setApplicationName(QStringLiteral("morvik"));
     QApplication::setApplicationDisplayName(Morvik::Title);
     QApplication::setDesktopFileName(QStringLiteral("io.github.morvik.Morvik"));
-    QApplication::setWindowIcon(QIcon(QStringLiteral(":/morvik.svg")));
 
     QtPlatform platform;
     Morvik window(platform);

@@ -6,6 +6,7 @@
 #include "window/gridlayout.h"
 #include "window/morvik.h"
 
+#include <QApplication>
 #include <QCheckBox>
 #include <QComboBox>
 #include <QLabel>
@@ -33,6 +34,7 @@ private slots:
     void cleanup();
 
     void windowBasics();
+    void iconOnceShown();
     void columnViewLayout();
     void propertyListAndHeaders();
     void tilePlacement_data();
@@ -67,7 +69,6 @@ void TestGrid::windowBasics()
 {
     QCOMPARE(m_window->windowTitle(), QStringLiteral("Morvik"));
     QCOMPARE(m_window->palette().color(QPalette::Window), QColor(0xC0, 0xC0, 0xC0));
-    QVERIFY(!m_window->windowIcon().isNull());
     // 22 tiles wide: 9900 twips; tall enough for the design's client area.
     QCOMPARE(m_window->width(), 9900 / 15);
     QVERIFY(m_window->height() >= 5940 / 15);
@@ -79,6 +80,16 @@ void TestGrid::windowBasics()
         }
         QVERIFY2(m_window->rect().contains(child->geometry()), qPrintable(child->objectName()));
     }
+}
+
+void TestGrid::iconOnceShown()
+{
+    m_window->show();
+    QVERIFY(QTest::qWaitForWindowExposed(m_window));
+    QTRY_VERIFY(!m_window->windowIcon().isNull());
+    QCOMPARE(m_window->windowIcon().cacheKey(), QApplication::windowIcon().cacheKey());
+    // Scalable: sharp at any size a task bar or a dock asks for.
+    QCOMPARE(m_window->windowIcon().pixmap(QSize(256, 256)).size(), QSize(256, 256));
 }
 
 void TestGrid::columnViewLayout()

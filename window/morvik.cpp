@@ -123,7 +123,6 @@ void Morvik::setupWindow()
 {
     setObjectName(QStringLiteral("Morvik"));
     setWindowTitle(Title);
-    setWindowIcon(QIcon(QStringLiteral(":/morvik.svg")));
     setBackground(this, Colors::WindowBack);
     QFont base = font();
     base.setPointSize(8);
@@ -438,6 +437,21 @@ void Morvik::paintEvent(QPaintEvent *)
                            QColor::fromHsvF(0.83 * i / stops, 0.28, 1.0));
     }
     painter.fillRect(QRect(QPoint(0, 0), backgroundPicture), rainbow);
+
+    if (!m_iconShown) {
+        // Rendering the icon at each size a task bar may ask for takes longer than drawing the
+        // whole window, so it waits until the first frame is on screen.
+        m_iconShown = true;
+        QMetaObject::invokeMethod(this, &Morvik::showWindowIcon, Qt::QueuedConnection);
+    }
+}
+
+void Morvik::showWindowIcon()
+{
+    const QIcon icon(QStringLiteral(":/morvik.svg"));
+    setWindowIcon(icon);
+    // The input and message boxes take the program's icon.
+    QApplication::setWindowIcon(icon);
 }
 
 void Morvik::closeEvent(QCloseEvent *event)

@@ -95,6 +95,8 @@ protected:
     void closeEvent(QCloseEvent *event) override;
 
 private:
+    void showWindowIcon();
+
     // Construction, one step per group of controls.
     void setupWindow();
     void setupGrid();
@@ -154,4 +156,5 @@ private:
     QButtonGroup *m_command4Group = nullptr;
     QString m_searchText = QStringLiteral("H");
     int m_sortDirection = 0;
+    bool m_iconShown = false;
 };
