@@ -4,21 +4,16 @@
 #
 #   bench/startup.sh [RUNS]
 #
-# Builds what it needs in build-bench/ (or $MORVIK_BENCH_BUILD) first. Each run is timed from
-# outside by morvik_startwait: process start to the window mapped, and to the window painted.
+# Installs its missing Debian packages and builds what it needs in build-bench/ (or
+# $MORVIK_BENCH_BUILD) first. Each run is timed from outside by morvik_startwait: process start
+# to the window mapped, and to the window painted.
 set -euo pipefail
 
-ROOT="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
+source "$(dirname "${BASH_SOURCE[0]}")/../scripts/common.sh"
 BUILD="${MORVIK_BENCH_BUILD:-$ROOT/build-bench}"
 RUNS="${1:-20}"
 
-for tool in Xvfb cmake ninja; do
-    if ! command -v "$tool" >/dev/null; then
-        echo "$tool is missing; on Debian:" >&2
-        echo "  apt-get install xvfb cmake ninja-build libx11-dev libxdamage-dev" >&2
-        exit 1
-    fi
-done
+ensure_packages "${BUILD_PACKAGES[@]}" xvfb libx11-dev libxdamage-dev
 
 cmake -S "$ROOT" -B "$BUILD" -G Ninja -DMORVIK_BUILD_BENCH=ON -DCMAKE_BUILD_TYPE=Release \
     -DBUILD_TESTING=OFF >/dev/null
