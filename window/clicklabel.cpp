@@ -76,7 +76,6 @@ void ClickLabel::setText(const QString &text)
         return;
     }
     m_text = text;
-    updateGeometry();
     update();
     QAccessibleEvent event(this, QAccessible::NameChanged);
     QAccessible::updateAccessibility(&event);
@@ -86,11 +85,6 @@ void ClickLabel::setAlignment(Qt::Alignment alignment)
 {
     m_alignment = alignment;
     update();
-}
-
-QSize ClickLabel::sizeHint() const
-{
-    return fontMetrics().size(Qt::TextSingleLine, m_text);
 }
 
 void ClickLabel::click()

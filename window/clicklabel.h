@@ -22,8 +22,6 @@ public:
     Qt::Alignment alignment() const { return m_alignment; }
     void setAlignment(Qt::Alignment alignment);
 
-    QSize sizeHint() const override;
-
 public slots:
     void click();
 

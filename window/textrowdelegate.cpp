@@ -59,16 +59,15 @@ void TextRowDelegate::paint(QPainter *painter, const QStyleOptionViewItem &optio
 
     // Background and selection first, then the text, then the focus frame over it, in the
     // style's own order.
-    const QString text = opt.text;
-    opt.text.clear();
-    const bool focused = opt.state & QStyle::State_HasFocus;
-    opt.state &= ~QStyle::State_HasFocus;
-    style->drawControl(QStyle::CE_ItemViewItem, &opt, painter, widget);
+    QStyleOptionViewItem background = opt;
+    background.text.clear();
+    background.state &= ~QStyle::State_HasFocus;
+    style->drawControl(QStyle::CE_ItemViewItem, &background, painter, widget);
 
     // The same text box and placement as the style's own item text.
     const int margin = style->pixelMetric(QStyle::PM_FocusFrameHMargin, nullptr, widget) + 1;
     const QRect textRect = opt.rect.adjusted(margin, 0, -margin, 0);
-    const QStaticText &shown = laidOut(text, opt, textRect.width());
+    const QStaticText &shown = laidOut(opt, textRect.width());
     const QSize size = shown.size().toSize();
     const QRect placed = QStyle::alignedRect(opt.direction, opt.displayAlignment, size, textRect);
 
@@ -81,16 +80,14 @@ void TextRowDelegate::paint(QPainter *painter, const QStyleOptionViewItem &optio
     painter->drawStaticText(placed.topLeft(), shown);
     painter->restore();
 
-    if (focused) {
-        opt.text = text;
-        opt.state |= QStyle::State_HasFocus;
+    if (opt.state & QStyle::State_HasFocus) {
         drawFocusFrame(painter, opt, style);
     }
 }
 
-const QStaticText &TextRowDelegate::laidOut(const QString &text, const QStyleOptionViewItem &option,
-                                            int width) const
+const QStaticText &TextRowDelegate::laidOut(const QStyleOptionViewItem &option, int width) const
 {
+    const QString &text = option.text;
     const QFont &font = option.font;
     if (font != m_cacheFont || width != m_cacheWidth || option.textElideMode != m_cacheElideMode
         || m_cache.size() >= CacheLimit) {

@@ -20,8 +20,8 @@ public:
                const QModelIndex &index) const override;
 
 private:
-    const QStaticText &laidOut(const QString &text, const QStyleOptionViewItem &option,
-                               int width) const;
+    // The option's text, elided to width and laid out, from the cache where it is there.
+    const QStaticText &laidOut(const QStyleOptionViewItem &option, int width) const;
 
     // Texts are laid out for one font, width and elision; a change of any starts a new cache.
     mutable QHash<QString, QStaticText> m_cache;
