@@ -3,6 +3,7 @@
 #include "window/morvik.h"
 
 #include "columns/roworder.h"
+#include "data/Module1.h"
 
 #include <QListWidget>
 #include <QPushButton>
@@ -16,11 +17,11 @@ void Morvik::command4_Click(int Index)
         VScroll1->setValue(0);
         return;
     }
+    // The header's caption is the caption of this property, so the table tells how it sorts.
     const int property = Index + HScroll1->value() + 1;
     const bool forward = m_sortDirection == 1;
-    const std::string caption = command4[Index]->text().toStdString();
     std::vector<int> order;
-    if (RowOrder::isTextColumn(caption)) {
+    if (Module1::propertyInfo(property).sortsAsText) {
         const std::vector<std::string> sorted = RowOrder::sortedTexts(property, forward);
         List2->clear();
         for (const std::string &entry : sorted) {
@@ -30,7 +31,7 @@ void Morvik::command4_Click(int Index)
     } else {
         order = RowOrder::byValue(property, forward);
     }
-    fillColumns(order, 1);
+    fillColumns(order, Module1::Name);
     List1[0]->setCurrentRow(0);
     VScroll1->setValue(0);
 }

@@ -13,83 +13,66 @@
 #include <QPushButton>
 #include <QScrollBar>
 
-namespace {
+QString Morvik::columnFormat()
+{
+    return tr("Column format");
+}
 
-const QString ColumnFormat = QStringLiteral("Column format");
-const QString TableFormat = QStringLiteral("Table format");
-constexpr int NameProperty = 1;
-
-} // namespace
+QString Morvik::tableFormat()
+{
+    return tr("Table format");
+}
 
 bool Morvik::columnViewShowing() const
 {
-    return Command1->text() != ColumnFormat;
+    return Command1->text() != columnFormat();
 }
 
 void Morvik::Command1_Click()
 {
-    if (Command1->text() == ColumnFormat) {
-        enterColumnView();
+    if (Command1->text() == columnFormat()) {
+        showColumnView(true);
+        HideShowFrame(0);
+        Command1->setText(tableFormat());
+        fillColumns(RowOrder::byNumber(), Module1::Name);
+        List1[0]->setCurrentRow(0);
     } else {
-        leaveColumnView();
+        showColumnView(false);
+        Command1->setText(columnFormat());
+        HideShowFrame(1);
     }
 }
 
-void Morvik::enterColumnView()
+QList<QWidget *> Morvik::chartControls() const
 {
-    PropsList->hide();
-    Label4->show();
-    VScroll1->show();
-    setGridVisible(false);
-    for (int i = 0; i < ColumnCount; ++i) {
-        List1[i]->show();
-        command4[i]->show();
-    }
-    HScroll1->show();
-    HideShowFrame(0);
-    Command1->setText(TableFormat);
-    Label2[0]->hide();
-    Label2[1]->hide();
-    fillColumns(RowOrder::byNumber(), NameProperty);
-    for (int i = 0; i < 3; ++i) {
-        Legend[i]->hide();
-        Picture1[i]->hide();
-    }
-    List1[0]->setCurrentRow(0);
-    lblRankBy->show();
-    Combo1->show();
+    // The templates, index 0 of the tiles and group numbers, stay hidden in both views.
+    QList<QWidget *> controls{PropsList, Label2[0], Label2[1]};
+    controls.append(QList<QWidget *>(Label1.begin() + 1, Label1.end()));
+    controls.append(QList<QWidget *>(lblElem.begin() + 1, lblElem.end()));
+    controls.append(QList<QWidget *>(Legend.begin(), Legend.end()));
+    controls.append(QList<QWidget *>(Picture1.begin(), Picture1.end()));
+    return controls;
 }
 
-void Morvik::leaveColumnView()
+QList<QWidget *> Morvik::columnViewControls() const
 {
-    PropsList->show();
-    Label4->hide();
-    VScroll1->hide();
-    setGridVisible(true);
-    for (int i = 0; i < ColumnCount; ++i) {
-        List1[i]->hide();
-        command4[i]->hide();
-    }
-    HScroll1->hide();
-    for (int i = 0; i < 3; ++i) {
-        Legend[i]->show();
-        Picture1[i]->show();
-    }
-    Command1->setText(ColumnFormat);
-    Label2[0]->show();
-    Label2[1]->show();
-    HideShowFrame(1);
-    lblRankBy->hide();
-    Combo1->hide();
+    QList<QWidget *> controls{Label4, HScroll1, VScroll1, lblRankBy, Combo1};
+    controls.append(QList<QWidget *>(List1.begin(), List1.end()));
+    controls.append(QList<QWidget *>(command4.begin(), command4.end()));
+    return controls;
 }
 
-void Morvik::setGridVisible(bool visible)
+void Morvik::showColumnView(bool columns)
 {
-    for (int g = 1; g < GroupCount; ++g) {
-        Label1[g]->setVisible(visible);
+    // What goes is hidden before what comes is shown, so the keyboard focus moves only to a
+    // control that stays.
+    const QList<QWidget *> going = columns ? chartControls() : columnViewControls();
+    const QList<QWidget *> coming = columns ? columnViewControls() : chartControls();
+    for (QWidget *control : going) {
+        control->hide();
     }
-    for (int i = 1; i < TileCount; ++i) {
-        lblElem[i]->setVisible(visible);
+    for (QWidget *control : coming) {
+        control->show();
     }
 }
 
@@ -124,13 +107,13 @@ void Morvik::HScroll1_Change()
         command4[k]->setText(Combo1->itemText(k + HScroll1->value()));
     }
     command4[0]->setText(Combo1->itemText(0));
-    fillColumns(RowOrder::byNumber(), NameProperty);
+    fillColumns(RowOrder::byNumber(), Module1::Name);
     List1[0]->setCurrentRow(row);
 }
 
 void Morvik::VScroll1_Change()
 {
-    int row = VScroll1->value() * 8;
+    int row = VScroll1->value() * Design::VScroll1RowStep;
     if (row >= List1[0]->count()) {
         row = List1[0]->count() - 1;
     }

@@ -3,7 +3,6 @@
 #include "data/Module1.h"
 
 #include <algorithm>
-#include <array>
 #include <cctype>
 
 namespace RowOrder {
@@ -81,7 +80,7 @@ std::vector<int> byText(int property, bool forward)
     for (const int p : positions(forward)) {
         const std::string &wanted = sorted[static_cast<std::size_t>(p - 1)];
         for (int j = 1; j <= n; ++j) {
-            const std::string &name = Module1::ElemData[j][1];
+            const std::string &name = Module1::ElemData[j][Module1::Name];
             const int alreadyPlaced = forward ? Module1::IsInRange(name, placed, 1, p, 1)
                                               : Module1::IsInRange(name, placed, n, p, -1);
             if (Module1::ElemData[j][property] == wanted && alreadyPlaced == 0) {
@@ -92,14 +91,6 @@ std::vector<int> byText(int property, bool forward)
         }
     }
     return order;
-}
-
-bool isTextColumn(const std::string &caption)
-{
-    static const std::array<std::string, 6> textColumns{
-            "Name",        "Symbol", "Crystal structure", "Discovered by", "Electronic config.",
-            "Applications"};
-    return std::find(textColumns.begin(), textColumns.end(), caption) != textColumns.end();
 }
 
 } // namespace RowOrder

@@ -24,7 +24,4 @@ std::vector<std::string> sortedTexts(int property, bool forward);
 // text appear in element-number order.
 std::vector<int> byText(int property, bool forward);
 
-// The headers whose columns sort as text.
-bool isTextColumn(const std::string &caption);
-
 } // namespace RowOrder

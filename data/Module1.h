@@ -3,6 +3,8 @@
 // The element table and the routines shared by the views. Plain C++: the window code and the
 // tests use it alike, and nothing here knows about widgets.
 
+#include "data/properties.h"
+
 #include <array>
 #include <cstddef>
 #include <stdexcept>
@@ -13,7 +15,7 @@
 namespace Module1 {
 
 constexpr int ElemCount = 109;
-constexpr int PropCount = 22;
+constexpr int PropCount = Applications;
 constexpr int UnitRow = 110;
 
 // A fixed array whose every read is bounds-checked: a bad index throws std::out_of_range

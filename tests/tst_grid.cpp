@@ -3,7 +3,7 @@
 
 #include "fakeplatform.h"
 #include "window/clicklabel.h"
-#include "window/gridlayout.h"
+#include "data/classes.h"
 #include "window/morvik.h"
 
 #include <QApplication>
@@ -208,14 +208,14 @@ void TestGrid::classColours()
     int recoloured = 0;
     for (int i = 1; i < Morvik::TileCount; ++i) {
         const QColor color = m_window->lblElem[i]->palette().color(QPalette::Window);
-        switch (GridLayout::elementClass(i)) {
-        case GridLayout::ElementClass::Metalloid:
+        switch (Module1::elementClass(i)) {
+        case Module1::ElementClass::Metalloid:
             QCOMPARE(color, metalloid);
             break;
-        case GridLayout::ElementClass::NonMetal:
+        case Module1::ElementClass::NonMetal:
             QCOMPARE(color, nonMetal);
             break;
-        case GridLayout::ElementClass::Metal:
+        case Module1::ElementClass::Metal:
             QCOMPARE(color, metal);
             continue;
         }

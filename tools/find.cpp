@@ -3,21 +3,15 @@
 #include "window/morvik.h"
 
 #include "data/Module1.h"
+#include "tools/findfile.h"
 #include "tools/findrecords.h"
 #include "window/clicklabel.h"
-#include "window/gridlayout.h"
 
-#include <QDir>
 #include <QFile>
-#include <QFileInfo>
 #include <QListWidget>
 #include <QScrollBar>
 
 namespace {
-
-const QString FindPrompt =
-        QStringLiteral("Enter partial or full \n\n ELEMENT NAME or\n SYMBOL or\n ATOMIC NUMBER");
-const QString FindFileName = QStringLiteral("find.txt");
 
 // A damaged or foreign file is read only this far.
 constexpr qint64 MaxFindFileSize = 1 << 20;
@@ -26,15 +20,7 @@ constexpr qint64 MaxFindFileSize = 1 << 20;
 
 QString Morvik::findFilePath() const
 {
-    // The program's own folder, as before; an installed program cannot write there, so the
-    // user's data folder keeps the marks instead.
-    const QString programFolder = m_platform.programFolder();
-    if (QFileInfo(programFolder).isWritable()) {
-        return QDir(programFolder).filePath(FindFileName);
-    }
-    const QString dataFolder = m_platform.userDataFolder();
-    QDir().mkpath(dataFolder);
-    return QDir(dataFolder).filePath(FindFileName);
+    return ::findFilePath(m_platform.programFolder(), m_platform.userDataFolder());
 }
 
 void Morvik::Command5_Click()
@@ -44,8 +30,9 @@ void Morvik::Command5_Click()
     // Errors are not fatal here: without the file Refresh still knows the marks by colour.
     records.open(QIODevice::Append | QIODevice::Text);
     for (;;) {
-        const std::optional<QString> answer =
-                m_platform.inputBox(this, FindPrompt, Title, m_searchText);
+        const std::optional<QString> answer = m_platform.inputBox(
+                this, tr("Enter partial or full \n\n ELEMENT NAME or\n SYMBOL or\n ATOMIC NUMBER"),
+                Title, m_searchText);
         if (!answer || answer->isEmpty()) {
             return;
         }
@@ -55,18 +42,17 @@ void Morvik::Command5_Click()
         if (count > 0) {
             return;
         }
-        m_platform.messageBox(this, QStringLiteral("Sorry, no matches found."), Title,
-                              Platform::Icon::Warning);
+        m_platform.messageBox(this, tr("Sorry, no matches found."), Title, Platform::Icon::Warning);
     }
 }
 
 int Morvik::markMatchingTiles(const QString &answer, QFile &records)
 {
     const std::string wanted = answer.toStdString();
-    const int variant = FindRecords::variantElement(wanted);
+    const int otherName = Module1::otherNameElement(wanted);
     int count = 0;
     for (int i = 1; i <= Module1::ElemCount; ++i) {
-        if (!FindRecords::matches(i, wanted) && i != variant) {
+        if (!FindRecords::matches(i, wanted) && i != otherName) {
             continue;
         }
         const FindRecords::Record record{i, toBgr(tileColor(i))};
@@ -84,8 +70,10 @@ int Morvik::selectMatchingRows(const QString &answer)
 {
     HScroll1->setValue(0);
     int count = 0;
-    for (int column = 0; column < 3; ++column) {
-        QListWidget *list = List1[column];
+    // Scrolled to the start, column k shows property k + 1: the searched texts are the first
+    // columns.
+    for (const int property : FindRecords::SearchedProperties) {
+        QListWidget *list = List1[static_cast<std::size_t>(property - 1)];
         for (int row = 0; row < list->count(); ++row) {
             if (list->item(row)->text().toUpper() == answer) {
                 list->setCurrentRow(row);
@@ -94,10 +82,11 @@ int Morvik::selectMatchingRows(const QString &answer)
         }
     }
     // Another name of an element finds its row by the atomic number column.
-    if (const int variant = FindRecords::variantElement(answer.toStdString())) {
-        const auto rows = List1[2]->findItems(QString::number(variant), Qt::MatchExactly);
+    if (const int otherName = Module1::otherNameElement(answer.toStdString())) {
+        QListWidget *numbers = List1[Module1::AtomicNumber - 1];
+        const auto rows = numbers->findItems(QString::number(otherName), Qt::MatchExactly);
         if (!rows.isEmpty()) {
-            List1[2]->setCurrentItem(rows.first());
+            numbers->setCurrentItem(rows.first());
             ++count;
         }
     }
@@ -127,20 +116,7 @@ void Morvik::restoreUnrecordedMarks()
     // Marks whose record was lost (an unwritable or damaged file) get their class colour.
     for (int i = 1; i <= Module1::ElemCount; ++i) {
         if (toBgr(tileColor(i)) == Colors::FoundMark) {
-            setTileColor(i, classColor(i));
+            setTileColor(i, classColour(i));
         }
     }
-}
-
-QColor Morvik::classColor(int i) const
-{
-    switch (GridLayout::elementClass(i)) {
-    case GridLayout::ElementClass::Metalloid:
-        return Picture1[1]->palette().color(QPalette::Window);
-    case GridLayout::ElementClass::NonMetal:
-        return Picture1[2]->palette().color(QPalette::Window);
-    case GridLayout::ElementClass::Metal:
-        break;
-    }
-    return lblElem[0]->palette().color(QPalette::Window);
 }

@@ -2,6 +2,7 @@
 
 #include "data/Module1.h"
 
+#include <algorithm>
 #include <cctype>
 #include <charconv>
 
@@ -107,32 +108,11 @@ std::string upper(std::string_view text)
     return result;
 }
 
-int variantElement(std::string_view upperAnswer)
-{
-    struct Variant
-    {
-        std::string_view text;
-        int element;
-    };
-    static constexpr Variant variants[]{
-            {"TUNGSTEN", 74},       {"ALUMINIUM", 13}, {"CAESIUM", 55},     {"SULPHUR", 16},
-            {"RUTHERFORDIUM", 104}, {"RF", 104},       {"DUBNIUM", 105},    {"DB", 105},
-            {"SEABORGIUM", 106},    {"SG", 106},       {"BOHRIUM", 107},    {"BH", 107},
-            {"HASSIUM", 108},       {"HS", 108},       {"MEITNERIUM", 109}, {"MT", 109},
-    };
-    for (const Variant &variant : variants) {
-        if (variant.text == upperAnswer) {
-            return variant.element;
-        }
-    }
-    return 0;
-}
-
 bool matches(int i, std::string_view upperAnswer)
 {
     const auto &row = Module1::ElemData[i];
-    return startsWith(upper(row[1]), upperAnswer) || startsWith(upper(row[2]), upperAnswer)
-           || startsWith(row[3], upperAnswer);
+    return std::any_of(SearchedProperties.begin(), SearchedProperties.end(),
+                       [&](int p) { return startsWith(upper(row[p]), upperAnswer); });
 }
 
 } // namespace FindRecords

@@ -1,5 +1,8 @@
 #pragma once
 
+#include "data/Module1.h"
+
+#include <array>
 #include <cstdint>
 #include <string>
 #include <string_view>
@@ -25,14 +28,13 @@ std::string format(const Record &record);
 // no 24-bit colour, are skipped.
 std::vector<Record> parse(std::string_view text);
 
-// Whether element i matches an upper-cased answer: the answer equals the start of its upper-cased
-// name, symbol or atomic number.
-bool matches(int i, std::string_view upperAnswer);
+// The texts of an element that an answer is matched against.
+constexpr std::array<int, 3> SearchedProperties{Module1::Name, Module1::Symbol,
+                                                Module1::AtomicNumber};
 
-// The element that an upper-cased answer names by another common or current name (TUNGSTEN,
-// ALUMINIUM, CAESIUM, SULPHUR, and the current names and symbols of 104 to 109), or 0. Only a
-// whole answer counts.
-int variantElement(std::string_view upperAnswer);
+// Whether element i matches an upper-cased answer: the answer equals the start of one of its
+// searched texts, upper-cased.
+bool matches(int i, std::string_view upperAnswer);
 
 // Upper-cases ASCII letters, as the element texts are ASCII.
 std::string upper(std::string_view text);

@@ -6,6 +6,7 @@
 #include "data/Module1.h"
 #include "window/clicklabel.h"
 #include "window/gridlayout.h"
+#include "window/shown.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -19,10 +20,9 @@
 
 namespace {
 
-QString text(const std::string &s)
-{
-    return QString::fromStdString(s);
-}
+using Module1::ElemData;
+using Module1::Property;
+using Shown::text;
 
 // Holds the wait cursor for as long as a handler runs.
 class WaitCursor
@@ -34,24 +34,25 @@ public:
     WaitCursor &operator=(const WaitCursor &) = delete;
 };
 
-QString className(GridLayout::ElementClass elementClass)
+QString className(Module1::ElementClass elementClass)
 {
     switch (elementClass) {
-    case GridLayout::ElementClass::Metalloid:
-        return QStringLiteral("Metalloid");
-    case GridLayout::ElementClass::NonMetal:
-        return QStringLiteral("Non-metal");
-    case GridLayout::ElementClass::Metal:
+    case Module1::ElementClass::Metalloid:
+        return Morvik::tr("Metalloid");
+    case Module1::ElementClass::NonMetal:
+        return Morvik::tr("Non-metal");
+    case Module1::ElementClass::Metal:
         break;
     }
-    return QStringLiteral("Metal");
+    return Morvik::tr("Metal");
 }
 
 // What a screen reader says for a sheet line: "Atomic weight: 55.847 amu", not the TABs.
 QString spokenLine(const QString &line)
 {
-    return line.section(QLatin1Char('\t'), 0, 0) + QStringLiteral(": ")
-           + line.section(QLatin1Char('\t'), -1);
+    //: How a screen reader hears a sheet line: the label, then the value with its unit.
+    return Morvik::tr("%1: %2").arg(line.section(QLatin1Char('\t'), 0, 0),
+                                    line.section(QLatin1Char('\t'), -1));
 }
 
 } // namespace
@@ -61,15 +62,14 @@ void Morvik::layOutColumnView()
     const TwipsRect tile = twipsOf(lblElem[0]);
     const GridLayout::ColumnView view = GridLayout::columnView(tile.left, tile.width);
     for (std::size_t i = 0; i < ColumnCount; ++i) {
-        const TwipsRect list = twipsOf(List1[i]);
-        place(List1[i], {view.listLeft[i], list.top, view.listWidth, list.height});
-        const TwipsRect header = twipsOf(command4[i]);
-        place(command4[i], {view.headerLeft[i], header.top, view.headerWidth[i], header.height});
+        place(List1[i], {view.listLeft[i], Design::List1Top, view.listWidth, Design::List1Height});
+        place(command4[i], {view.headerLeft[i], Design::command4Top, view.headerWidth[i],
+                            Design::command4Height});
     }
-    const TwipsRect h = twipsOf(HScroll1);
-    place(HScroll1, {view.hScrollLeft, h.top, view.hScrollWidth, h.height});
-    const TwipsRect v = twipsOf(VScroll1);
-    place(VScroll1, {view.vScrollLeft, v.top, v.width, v.height});
+    place(HScroll1,
+          {view.hScrollLeft, Design::HScroll1Top, view.hScrollWidth, Design::HScroll1Height});
+    place(VScroll1,
+          {view.vScrollLeft, Design::VScroll1Top, Design::VScroll1Width, Design::VScroll1Height});
     // Raise each list above the one before, and the scroll bar above the last list.
     for (QListWidget *list : List1) {
         list->raise();
@@ -122,18 +122,19 @@ void Morvik::captionTiles()
 {
     for (int i = 1; i <= Module1::ElemCount; ++i) {
         if (Option1[0]->isChecked()) {
-            lblElem[i]->setText(text(Module1::ElemData[i][2]));
+            lblElem[i]->setText(text(ElemData[i][Property::Symbol]));
         }
         if (Option1[1]->isChecked()) {
             lblElem[i]->setText(QString::number(i));
         }
-        const QString name =
-                QStringLiteral("%1. %2 (%3)")
-                        .arg(i)
-                        .arg(text(Module1::ElemData[i][1]), text(Module1::ElemData[i][2]));
+        //: A tile's name: atomic number, element name, symbol ("26. Iron (Fe)").
+        const QString name = tr("%1. %2 (%3)")
+                                     .arg(i)
+                                     .arg(text(ElemData[i][Property::Name]),
+                                          text(ElemData[i][Property::Symbol]));
         lblElem[i]->setToolTip(QLatin1Char(' ') + name);
         lblElem[i]->setAccessibleName(name);
-        lblElem[i]->setAccessibleDescription(className(GridLayout::elementClass(i)));
+        lblElem[i]->setAccessibleDescription(className(Module1::elementClass(i)));
     }
 }
 
@@ -186,13 +187,19 @@ void Morvik::placeGroupNumbers()
 
 void Morvik::colourTiles()
 {
-    // Read from the legend swatches, so a swatch and its class can never disagree.
-    for (const int i : GridLayout::metalloids) {
-        setTileColor(i, Picture1[1]->palette().color(QPalette::Window));
+    for (const int i : Module1::Metalloids) {
+        setTileColor(i, classColour(i));
     }
-    for (const int i : GridLayout::nonMetals) {
-        setTileColor(i, Picture1[2]->palette().color(QPalette::Window));
+    for (const int i : Module1::NonMetals) {
+        setTileColor(i, classColour(i));
     }
+}
+
+QColor Morvik::classColour(int i) const
+{
+    // Read from the legend's swatch, so a swatch and its class can never disagree.
+    const auto swatch = static_cast<std::size_t>(Module1::elementClass(i));
+    return Picture1.at(swatch)->palette().color(QPalette::Window);
 }
 
 QColor Morvik::tileColor(int index) const
@@ -213,7 +220,7 @@ void Morvik::Option1_Click(int Index)
     const WaitCursor wait;
     for (int i = 1; i <= Module1::ElemCount; ++i) {
         if (Index == 0) {
-            lblElem[i]->setText(text(Module1::ElemData[i][2]));
+            lblElem[i]->setText(text(ElemData[i][Property::Symbol]));
         } else if (Index == 1) {
             lblElem[i]->setText(QString::number(i));
         }

@@ -1,10 +1,26 @@
 #include "gridlayout.h"
 
-#include <algorithm>
+#include "data/Module1.h"
+
 #include <cmath>
 #include <stdexcept>
+#include <string>
 
 namespace GridLayout {
+
+namespace {
+
+const TileRun &runOf(int i)
+{
+    for (const TileRun &run : tileRuns) {
+        if (i >= run.first && i <= run.last) {
+            return run;
+        }
+    }
+    throw std::out_of_range("no tile for element " + std::to_string(i));
+}
+
+} // namespace
 
 double columnLeft(int k, double tileWidth)
 {
@@ -18,51 +34,18 @@ double rowTop(int r, double tileHeight)
 
 Position tilePosition(int i, double W, double H)
 {
-    const auto col = [W](int k) { return columnLeft(k, W); };
-    const auto row = [H](int r) { return rowTop(r, H); };
-    if (i == 1) {
-        return {col(1), row(1)};
+    const TileRun &run = runOf(i);
+    const double left = columnLeft(run.column + i - run.first, W);
+    // The detached rows start one tile width left of column 4, so their first tile sits just
+    // right of column 3, below the two elements (57, 89) that stand for them in the body.
+    switch (run.row) {
+    case Lanthanides:
+        return {left - W, rowTop(7, H) + 1.5 * H};
+    case Actinides:
+        return {left - W, rowTop(7, H) + 2.5 * H + 50};
+    default:
+        return {left, rowTop(run.row, H)};
     }
-    if (i == 2) {
-        return {col(18), row(1)};
-    }
-    if (i <= 4) {
-        return {col(i - 2), row(2)};
-    }
-    if (i <= 10) {
-        return {col(i + 8), row(2)};
-    }
-    if (i <= 12) {
-        return {col(i - 10), row(3)};
-    }
-    if (i <= 18) {
-        return {col(i), row(3)};
-    }
-    if (i <= 36) {
-        return {col(i - 18), row(4)};
-    }
-    if (i <= 54) {
-        return {col(i - 36), row(5)};
-    }
-    if (i <= 57) {
-        return {col(i - 54), row(6)};
-    }
-    if (i <= 71) {
-        return {col(i - 54) - W, row(7) + 1.5 * H};
-    }
-    if (i <= 86) {
-        return {col(i - 68), row(6)};
-    }
-    if (i <= 89) {
-        return {col(i - 86), row(7)};
-    }
-    if (i <= 103) {
-        return {col(i - 86) - W, row(7) + 2.5 * H + 50};
-    }
-    if (i <= 109) {
-        return {col(i - 100), row(7)};
-    }
-    throw std::out_of_range("no tile for element " + std::to_string(i));
 }
 
 ColumnView columnView(double templateLeft, double templateWidth)
@@ -84,17 +67,14 @@ ColumnView columnView(double templateLeft, double templateWidth)
     return view;
 }
 
-int neighbour(int i, Direction direction)
+int neighbour(int i, Direction direction, double W, double H)
 {
-    constexpr double W = 450;
-    constexpr double H = 300;
-    constexpr int elementCount = 109;
     const Position from = tilePosition(i, W, H);
     const bool alongRow = direction == Direction::Left || direction == Direction::Right;
     const int sign = direction == Direction::Right || direction == Direction::Down ? 1 : -1;
     int best = i;
     double bestDistance = 0;
-    for (int j = 1; j <= elementCount; ++j) {
+    for (int j = 1; j <= Module1::ElemCount; ++j) {
         const Position to = tilePosition(j, W, H);
         const double along = alongRow ? to.left - from.left : to.top - from.top;
         const double across = alongRow ? to.top - from.top : to.left - from.left;
@@ -108,17 +88,6 @@ int neighbour(int i, Direction direction)
         }
     }
     return best;
-}
-
-ElementClass elementClass(int i)
-{
-    if (std::find(metalloids.begin(), metalloids.end(), i) != metalloids.end()) {
-        return ElementClass::Metalloid;
-    }
-    if (std::find(nonMetals.begin(), nonMetals.end(), i) != nonMetals.end()) {
-        return ElementClass::NonMetal;
-    }
-    return ElementClass::Metal;
 }
 
 } // namespace GridLayout

@@ -1,7 +1,5 @@
 #pragma once
 
-#include "window/units.h"
-
 #include <array>
 
 // Where the chart puts things, in twips, as plain arithmetic on the template tile's size.
@@ -11,7 +9,37 @@ namespace GridLayout {
 double columnLeft(int k, double tileWidth);
 double rowTop(int r, double tileHeight);
 
-// Position of the tile of element i (1..109) in the periodic arrangement.
+// The rows of the chart: the seven periods, then the two detached rows below them.
+constexpr int Lanthanides = 8;
+constexpr int Actinides = 9;
+
+// A run of consecutive elements side by side in one row, from the column of its first element.
+// The detached rows name column 4, the column whose elements they stand in for.
+struct TileRun
+{
+    int first;
+    int last;
+    int row;
+    int column;
+};
+
+// The chart, period by period: first, last, row, column.
+// clang-format off
+constexpr std::array<TileRun, 14> tileRuns{{
+        {1, 1, 1, 1},     {2, 2, 1, 18},
+        {3, 4, 2, 1},     {5, 10, 2, 13},
+        {11, 12, 3, 1},   {13, 18, 3, 13},
+        {19, 36, 4, 1},
+        {37, 54, 5, 1},
+        {55, 57, 6, 1},   {72, 86, 6, 4},
+        {87, 89, 7, 1},   {104, 109, 7, 4},
+        {58, 71, Lanthanides, 4},
+        {90, 103, Actinides, 4},
+}};
+// clang-format on
+
+// Position of the tile of element i (1..109) in the periodic arrangement; std::out_of_range
+// for a number that has no tile.
 struct Position
 {
     double left;
@@ -36,13 +64,6 @@ ColumnView columnView(double templateLeft, double templateWidth);
 // The tile that an arrow key moves to from tile i: left and right along its row, up and down
 // within its column (the detached rows hang below column 3). i itself when there is none.
 enum class Direction { Left, Right, Up, Down };
-int neighbour(int i, Direction direction);
-
-enum class ElementClass { Metal, Metalloid, NonMetal };
-ElementClass elementClass(int i);
-
-constexpr std::array<int, 7> metalloids{5, 14, 32, 33, 51, 52, 85};
-constexpr std::array<int, 17> nonMetals{1,  2,  6,  7,  8,  9,  10, 15, 16,
-                                        17, 18, 34, 35, 36, 53, 54, 86};
+int neighbour(int i, Direction direction, double tileWidth, double tileHeight);
 
 } // namespace GridLayout

@@ -5,6 +5,7 @@
 
 #include "data/Module1.h"
 #include "window/clicklabel.h"
+#include "window/clipboardtext.h"
 #include "window/gridlayout.h"
 
 #include <QApplication>
@@ -88,14 +89,15 @@ void Morvik::makeTabStop(int tile)
 
 void Morvik::moveTileFocus(int from, Qt::Key key)
 {
-    const int to = GridLayout::neighbour(from, directionOf(key));
+    const TwipsRect tile = twipsOf(lblElem[from]);
+    const int to = GridLayout::neighbour(from, directionOf(key), tile.width, tile.height);
     makeTabStop(to);
     lblElem[to]->setFocus(Qt::TabFocusReason);
 }
 
 void Morvik::copyToClipboard()
 {
-    QStringList lines;
+    QString text;
     if (columnViewShowing()) {
         const int row = List1[0]->currentRow();
         if (row < 0) {
@@ -105,13 +107,15 @@ void Morvik::copyToClipboard()
         for (const QListWidget *list : List1) {
             cells << (row < list->count() ? list->item(row)->text() : QString());
         }
-        lines << cells.join(QLatin1Char('\t'));
+        text = clipboardRow(cells);
     } else {
+        QStringList lines;
         for (int i = 0; i < PropsList->count(); ++i) {
             lines << PropsList->item(i)->text();
         }
+        text = clipboardText(lines);
     }
-    if (!lines.isEmpty()) {
-        QGuiApplication::clipboard()->setText(lines.join(QLatin1Char('\n')) + QLatin1Char('\n'));
+    if (!text.isEmpty()) {
+        QGuiApplication::clipboard()->setText(text);
     }
 }

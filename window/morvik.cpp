@@ -2,6 +2,7 @@
 
 #include "data/Module1.h"
 #include "window/clicklabel.h"
+#include "window/shown.h"
 #include "window/tabdelegate.h"
 #include "window/textrowdelegate.h"
 #include "window/wrapbutton.h"
@@ -22,9 +23,6 @@
 #include <QScrollBar>
 
 namespace {
-
-constexpr QSize backgroundPicture(753, 498);
-constexpr TwipsRect designClientArea{0, 0, 9435, 5940};
 
 QString arrayName(const char *name, int index)
 {
@@ -127,14 +125,14 @@ void Morvik::setupWindow()
     QFont base = font();
     base.setPointSize(8);
     setFont(base);
-    resize(designClientArea.toPixels().size());
+    resize(Design::ClientArea.toPixels().size());
 }
 
 void Morvik::setupGrid()
 {
     lblElem[0] = new ClickLabel(this);
     lblElem[0]->setObjectName(arrayName("lblElem", 0));
-    place(lblElem[0], {270, 990, 450, 300});
+    place(lblElem[0], Design::lblElem0);
     setBackground(lblElem[0], Colors::Metal);
     lblElem[0]->setAlignment(Qt::AlignCenter);
     lblElem[0]->setCursor(Qt::PointingHandCursor);
@@ -142,87 +140,76 @@ void Morvik::setupGrid()
 
     Label1[0] = new QLabel(QStringLiteral("#"), this);
     Label1[0]->setObjectName(arrayName("Label1", 0));
-    place(Label1[0], {90, 720, 165, 255});
+    place(Label1[0], Design::Label1_0);
     setBackground(Label1[0], Colors::GroupNumberBack);
     setForeground(Label1[0], Colors::GroupNumberFore);
     Label1[0]->hide();
 
-    const std::array<TwipsRect, 2> rowCaptions{{{120, 420, 1050, 195}, {1440, 390, 810, 195}}};
-    const std::array<QString, 2> rowTexts{QStringLiteral("Lanthanides"),
-                                          QStringLiteral("Actinides")};
+    const std::array<QString, 2> rowTexts{tr("Lanthanides"), tr("Actinides")};
     for (int i = 0; i < 2; ++i) {
         Label2[i] = new QLabel(rowTexts[i], this);
         Label2[i]->setObjectName(arrayName("Label2", i));
         QFont bold = Label2[i]->font();
         bold.setBold(true);
         Label2[i]->setFont(bold);
-        place(Label2[i], rowCaptions[i]);
+        place(Label2[i], Design::Label2[i]);
         fitCaption(Label2[i], rowTexts[i], Label2[i]->width());
     }
 }
 
 void Morvik::setupLegend()
 {
-    const std::array<Bgr, 3> swatchColors{Colors::Metal, Colors::Metalloid, Colors::NonMetal};
-    const std::array<double, 3> swatchLefts{2250, 3210, 4410};
-    const std::array<double, 3> legendWidths{465, 705, 795};
-    const std::array<double, 3> legendLefts{2580, 3540, 4740};
-    const std::array<QString, 3> legendTexts{QStringLiteral("Metals"), QStringLiteral("Metalloids"),
-                                             QStringLiteral("Non-metals")};
-    for (int i = 0; i < 3; ++i) {
+    const std::array<QString, Module1::ClassCount> legendTexts{tr("Metals"), tr("Metalloids"),
+                                                               tr("Non-metals")};
+    for (int i = 0; i < Module1::ClassCount; ++i) {
         Picture1[i] = new QFrame(this);
         Picture1[i]->setObjectName(arrayName("Picture1", i));
         Picture1[i]->setFrameShape(QFrame::Box);
-        place(Picture1[i], {swatchLefts[i], 660, 250, 250});
-        setBackground(Picture1[i], swatchColors[i]);
+        place(Picture1[i], Design::Picture1[i]);
+        setBackground(Picture1[i], Colors::ClassSwatches[i]);
 
         Legend[i] = new QLabel(legendTexts[i], this);
         Legend[i]->setObjectName(arrayName("Legend", i));
-        place(Legend[i], {legendLefts[i], 690, legendWidths[i], 195});
+        place(Legend[i], Design::Legend[i]);
         fitCaption(Legend[i], legendTexts[i], Legend[i]->width());
     }
 }
 
 void Morvik::setupColumnView()
 {
-    // The ranking list is offered in the column view, beside the buttons, where it covers none
-    // of the other controls.
     Combo1 = new QComboBox(this);
     Combo1->setObjectName(QStringLiteral("Combo1"));
-    place(Combo1, {4440, 5265, 2700, 345});
-    Combo1->setPlaceholderText(QStringLiteral("Choose a property"));
-    Combo1->setAccessibleName(QStringLiteral("Rank by"));
+    place(Combo1, Design::Combo1);
+    Combo1->setPlaceholderText(tr("Choose a property"));
+    Combo1->setAccessibleName(tr("Rank by"));
     Combo1->hide();
-    lblRankBy = new QLabel(QStringLiteral("Rank by"), this);
+    lblRankBy = new QLabel(tr("Rank by"), this);
     lblRankBy->setObjectName(QStringLiteral("lblRankBy"));
-    place(lblRankBy, {3720, 5330, 690, 195});
+    place(lblRankBy, Design::lblRankBy);
     lblRankBy->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
     lblRankBy->setBuddy(Combo1);
     lblRankBy->hide();
 
-    Label4 = new QLabel(QStringLiteral("Click on a button to sort list by that property. Click "
-                                       "again to sort in reverse order."),
-                        this);
+    Label4 = new QLabel(
+            tr("Click on a button to sort list by that property. Click again to sort in reverse "
+               "order."),
+            this);
     Label4->setObjectName(QStringLiteral("Label4"));
-    place(Label4, {1320, 90, 5580, 195});
+    place(Label4, Design::Label4);
     fitCaption(Label4, Label4->text(), Label4->width());
     Label4->hide();
 
-    const std::array<double, ColumnCount> lefts{630, 1920, 3210, 4410, 5700, 6900};
-    const std::array<double, ColumnCount> listLefts{600, 1900, 3200, 4440, 5700, 6900};
+    // Form_Load places the headers, the lists and the scroll bars from the template tile.
     m_command4Group = new QButtonGroup(this);
     for (int i = 0; i < ColumnCount; ++i) {
         command4[i] = new WrapButton(this);
         command4[i]->setObjectName(arrayName("command4", i));
-        place(command4[i], {lefts[i], 350, 1095, 450});
         command4[i]->hide();
         m_command4Group->addButton(command4[i], i);
     }
-    // Later lists are raised above earlier ones, so each covers its neighbour's edge.
     for (int i = 0; i < ColumnCount; ++i) {
         List1[i] = new QListWidget(this);
         List1[i]->setObjectName(arrayName("List1", i));
-        place(List1[i], {listLefts[i], 780, 1515, 3855});
         List1[i]->setFont(listFont());
         List1[i]->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
         List1[i]->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
@@ -234,48 +221,43 @@ void Morvik::setupColumnView()
 
     HScroll1 = new QScrollBar(Qt::Horizontal, this);
     HScroll1->setObjectName(QStringLiteral("HScroll1"));
-    place(HScroll1, {600, 4650, 7125, 285});
-    HScroll1->setRange(0, 16);
-    HScroll1->setPageStep(5);
+    HScroll1->setRange(0, Design::HScroll1Max);
+    HScroll1->setPageStep(Design::HScroll1PageStep);
     HScroll1->hide();
 
     VScroll1 = new QScrollBar(Qt::Vertical, this);
     VScroll1->setObjectName(QStringLiteral("VScroll1"));
-    place(VScroll1, {8160, 780, 300, 3855});
-    VScroll1->setRange(0, 14);
+    VScroll1->setRange(0, Design::VScroll1Max);
     VScroll1->hide();
 }
 
 void Morvik::setupOptions()
 {
-    Label3 = new QLabel(QStringLiteral("Show elements by"), this);
+    Label3 = new QLabel(tr("Show elements by"), this);
     Label3->setObjectName(QStringLiteral("Label3"));
-    place(Label3, {120, 3810, 1290, 195});
+    place(Label3, Design::Label3);
     fitCaption(Label3, Label3->text(), Label3->width());
 
     m_option1Group = new QButtonGroup(this);
-    const std::array<TwipsRect, 2> optionRects{{{210, 4050, 210, 195}, {210, 4380, 210, 180}}};
     for (int i = 0; i < 2; ++i) {
         Option1[i] = new QRadioButton(this);
         Option1[i]->setObjectName(arrayName("Option1", i));
-        place(Option1[i], optionRects[i]);
+        place(Option1[i], Design::Option1[i]);
         m_option1Group->addButton(Option1[i], i);
     }
     Option1[0]->setChecked(true);
 
     Check1 = new QCheckBox(this);
     Check1->setObjectName(QStringLiteral("Check1"));
-    place(Check1, {1650, 4350, 195, 225});
+    place(Check1, Design::Check1);
     Check1->setChecked(true);
 
-    const std::array<QString, 3> texts{QStringLiteral("Symbol"), QStringLiteral("Atomic number"),
-                                       QStringLiteral("Display properties on clicking")};
-    const std::array<TwipsRect, 3> rects{
-            {{450, 4050, 510, 195}, {450, 4350, 1050, 195}, {1920, 4350, 2055, 195}}};
+    const std::array<QString, 3> texts{tr("Symbol"), tr("Atomic number"),
+                                       tr("Display properties on clicking")};
     for (int i = 0; i < 3; ++i) {
         Label6[i] = new ClickLabel(texts[i], this);
         Label6[i]->setObjectName(arrayName("Label6", i));
-        place(Label6[i], rects[i]);
+        place(Label6[i], Design::Label6[i]);
         fitCaption(Label6[i], texts[i], Label6[i]->width());
     }
     Option1[0]->setAccessibleName(texts[0]);
@@ -285,28 +267,24 @@ void Morvik::setupOptions()
 
 void Morvik::setupSheet()
 {
-    Label7 = new ClickLabel(QStringLiteral("Export"), this);
+    Label7 = new ClickLabel(tr("Export"), this);
     Label7->setObjectName(QStringLiteral("Label7"));
-    place(Label7, {4170, 3480, 450, 195});
+    place(Label7, Design::Label7);
     setForeground(Label7, Colors::ExportFore);
     Label7->setCursor(Qt::PointingHandCursor);
     fitCaption(Label7, Label7->text(), Label7->width());
 
-    Label5 = new QLabel(QStringLiteral("Properties"), this);
+    Label5 = new QLabel(tr("Properties"), this);
     Label5->setObjectName(QStringLiteral("Label5"));
     QFont bold = Label5->font();
     bold.setBold(true);
     Label5->setFont(bold);
-    place(Label5, {8520, 3480, 870, 195});
-    // Element names are longer than the design's box: the caption keeps its right edge and
-    // grows to the left over the free space beside "Export".
-    const QRect box = Label5->geometry();
-    Label5->setGeometry(QRect(QPoint(twips(4800), box.top()), box.bottomRight()));
+    place(Label5, Design::Label5);
     Label5->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
 
     PropsList = new QListWidget(this);
     PropsList->setObjectName(QStringLiteral("PropsList"));
-    place(PropsList, {4110, 3720, 5300, 2085});
+    place(PropsList, Design::PropsList);
     PropsList->setFont(listFont());
     PropsList->setItemDelegate(new TabExpandingDelegate(PropsList));
     PropsList->setUniformItemSizes(true);
@@ -315,10 +293,8 @@ void Morvik::setupSheet()
 
 void Morvik::setupButtons()
 {
-    const std::array<QString, 3> captions{QStringLiteral("Find"), QStringLiteral("Refresh"),
-                                          QStringLiteral("Column format")};
-    const std::array<TwipsRect, 3> rects{
-            {{645, 5280, 850, 350}, {1500, 5280, 850, 350}, {2355, 5280, 1250, 350}}};
+    const std::array<QString, 3> captions{tr("Find"), tr("Refresh"), columnFormat()};
+    const std::array<TwipsRect, 3> rects{Design::Command5, Design::Command6, Design::Command1};
     const std::array<QPushButton **, 3> buttons{&Command5, &Command6, &Command1};
     const std::array<QString, 3> names{QStringLiteral("Command5"), QStringLiteral("Command6"),
                                        QStringLiteral("Command1")};
@@ -335,12 +311,12 @@ void Morvik::setupWorkLists()
 {
     List2 = new QListWidget(this);
     List2->setObjectName(QStringLiteral("List2"));
-    place(List2, {60, 6000, 1245, 2985});
+    place(List2, Design::List2);
     List2->hide();
 
     List3 = new QListWidget(this);
     List3->setObjectName(QStringLiteral("List3"));
-    place(List3, {1380, 6000, 1245, 2985});
+    place(List3, Design::List3);
     List3->hide();
 }
 
@@ -399,44 +375,25 @@ void Morvik::Form_Load()
 void Morvik::fillPropertyList()
 {
     Combo1->clear();
-    Combo1->addItems({"Name",
-                      "Symbol",
-                      "Atomic no.",
-                      "Atomic wt. [amu]",
-                      "Atomic radius [A]",
-                      "Boiling point [C]",
-                      "Melting point [C]",
-                      "Density [kg/m^3]",
-                      "Latent ht. of vapor [J/kg]",
-                      "Latent ht. of fusion [J/kg]",
-                      "Elect. cond. [abmho]",
-                      "Thermal cond. [W/m-C]",
-                      "Sp ht capacity [J/kg-C]",
-                      "Ionization potential [V]",
-                      "Electro negativity",
-                      "Valency",
-                      "Equivalent weight [amu]",
-                      "Crystal structure",
-                      "Discovered by",
-                      "Year of discovery",
-                      "Electronic config.",
-                      "Applications"});
+    for (int p = 1; p <= Module1::PropCount; ++p) {
+        Combo1->addItem(Shown::caption(p));
+    }
     Combo1->setCurrentIndex(-1);
 }
 
 void Morvik::paintEvent(QPaintEvent *)
 {
     // The background picture: a soft rainbow from the top-left corner, drawn as a gradient so it
-    // stays sharp at every scale.
+    // stays sharp at every scale, over the picture's own size in logical pixels.
     QPainter painter(this);
-    QLinearGradient rainbow(QPointF(0, 0),
-                            QPointF(backgroundPicture.width(), backgroundPicture.height()));
+    const QSize picture(Design::BackgroundWidth, Design::BackgroundHeight);
+    QLinearGradient rainbow(QPointF(0, 0), QPointF(picture.width(), picture.height()));
     constexpr int stops = 6;
     for (int i = 0; i <= stops; ++i) {
         rainbow.setColorAt(static_cast<double>(i) / stops,
                            QColor::fromHsvF(0.83 * i / stops, 0.28, 1.0));
     }
-    painter.fillRect(QRect(QPoint(0, 0), backgroundPicture), rainbow);
+    painter.fillRect(QRect(QPoint(0, 0), picture), rainbow);
 
     if (!m_iconShown) {
         // Rendering the icon at each size a task bar may ask for takes longer than drawing the

@@ -8,6 +8,7 @@
 // functions of data/ and of the feature; dialogs, folders and the editor go through Platform.
 
 #include "platform/platform.h"
+#include "window/design.h"
 #include "window/units.h"
 
 #include <QWidget>
@@ -33,43 +34,42 @@ class Morvik : public QWidget
 public:
     static constexpr int TileCount = 110; // index 0 is the template tile
     static constexpr int GroupCount = 19; // index 0 is the template group number
-    static constexpr int ColumnCount = 6;
+    static constexpr int ColumnCount = Design::ColumnCount;
     static inline const QString Title = QStringLiteral("Morvik");
 
     explicit Morvik(Platform &platform, QWidget *parent = nullptr);
     ~Morvik() override;
 
     // Handlers, named after the control and the event.
-    void Form_Load();
-    void Form_Unload();
-    void lblElem_Click(int Index);
-    void Option1_Click(int Index);
-    void Check1_Click();
-    void HideShowFrame(int Mode);
-    void Combo1_Click();
-    void Command1_Click();
-    void HScroll1_Change();
-    void VScroll1_Change();
-    void List1_Click(int Index);
-    void command4_Click(int Index);
-    void Command5_Click();
-    void Command6_Click();
-    void Label7_Click();
+    void Form_Load(); // window/morvik.cpp
+    void Form_Unload(); // window/morvik.cpp
+    void lblElem_Click(int Index); // window/grid.cpp
+    void ShowProperties(int ElemNo); // window/grid.cpp
+    void Option1_Click(int Index); // window/grid.cpp
+    void Check1_Click(); // window/options.cpp
+    void HideShowFrame(int Mode); // window/options.cpp
+    void Combo1_Click(); // window/ranking.cpp
+    void Command1_Click(); // columns/columnview.cpp
+    void HScroll1_Change(); // columns/columnview.cpp
+    void VScroll1_Change(); // columns/columnview.cpp
+    void List1_Click(int Index); // columns/columnview.cpp
+    void command4_Click(int Index); // columns/columnsort.cpp
+    void Command5_Click(); // tools/find.cpp
+    void Command6_Click(); // tools/find.cpp
+    void Label7_Click(); // tools/export.cpp
 
-    void ShowProperties(int ElemNo);
-
-    // The one variable of the window: the column view's sort direction (0 or 1).
+    // The column view's sort direction (0 or 1), which every header click flips.
     int sortDirection() const { return m_sortDirection; }
 
-    // Where Find keeps the marks it must undo.
+    // Where Find keeps the marks it must undo (tools/find.cpp).
     QString findFilePath() const;
 
     // Controls. Public so that tests and accessibility tools reach them by name as well.
     std::array<ClickLabel *, TileCount> lblElem{};
     std::array<QLabel *, GroupCount> Label1{};
     std::array<QLabel *, 2> Label2{};
-    std::array<QFrame *, 3> Picture1{};
-    std::array<QLabel *, 3> Legend{};
+    std::array<QFrame *, Module1::ClassCount> Picture1{};
+    std::array<QLabel *, Module1::ClassCount> Legend{};
     QComboBox *Combo1 = nullptr;
     QLabel *lblRankBy = nullptr; // caption of Combo1 where the column view offers it
     QLabel *Label4 = nullptr;
@@ -95,9 +95,7 @@ protected:
     void closeEvent(QCloseEvent *event) override;
 
 private:
-    void showWindowIcon();
-
-    // Construction, one step per group of controls.
+    // window/morvik.cpp: construction, one step per group of controls, and placing them.
     void setupWindow();
     void setupGrid();
     void setupLegend();
@@ -107,11 +105,12 @@ private:
     void setupButtons();
     void setupWorkLists();
     void connectHandlers();
-    void setupKeyboard();
-    void setupAccessibility();
-
-    // Start-up steps of the grid.
     void fillPropertyList();
+    void showWindowIcon();
+    void place(QWidget *widget, const TwipsRect &rect);
+    TwipsRect twipsOf(const QWidget *widget) const;
+
+    // window/grid.cpp: the start-up steps of the grid, and the tiles' colours.
     void layOutColumnView();
     void buildGroupNumbers();
     void buildTiles();
@@ -121,39 +120,40 @@ private:
     void placeRowCaptions();
     void placeGroupNumbers();
     void colourTiles();
+    QColor classColour(int i) const;
+    QColor tileColor(int index) const;
+    void setTileColor(int index, const QColor &color);
 
-    // The column view.
+    // columns/columnview.cpp: the two views and the rows of the column view. Command1's
+    // caption offers the other view, and so tells which one is on show.
+    static QString columnFormat();
+    static QString tableFormat();
     bool columnViewShowing() const;
-    void enterColumnView();
-    void leaveColumnView();
+    void showColumnView(bool columns);
+    QList<QWidget *> chartControls() const;
+    QList<QWidget *> columnViewControls() const;
     // One row per element in the given order: column 0 shows column0Property, column k (1..5)
     // the property HScroll1 + 1 + k.
     void fillColumns(const std::vector<int> &elements, int column0Property);
-    void setGridVisible(bool visible);
 
-    // Find.
+    // tools/find.cpp.
     int markMatchingTiles(const QString &answer, QFile &records);
     int selectMatchingRows(const QString &answer);
     void restoreUnrecordedMarks();
-    QColor classColor(int i) const;
 
-    // Keyboard and clipboard.
+    // tools/export.cpp.
+    void reportExportFailure(const QString &path, const QString &reason);
+
+    // window/keyboard.cpp: shortcuts, focus across the chart, and the clipboard.
+    void setupKeyboard();
     void makeTabStop(int tile);
     void moveTileFocus(int from, Qt::Key key);
     void copyToClipboard();
 
-    // Export.
-    bool writeExportFile(const QString &path, const QStringList &lines);
-    void reportExportFailure(const QString &path, const QString &reason);
-
-    void place(QWidget *widget, const TwipsRect &rect);
-    TwipsRect twipsOf(const QWidget *widget) const;
-    QColor tileColor(int index) const;
-    void setTileColor(int index, const QColor &color);
-
     Platform &m_platform;
     QButtonGroup *m_option1Group = nullptr;
     QButtonGroup *m_command4Group = nullptr;
+    // Find's last answer, upper-cased: the default of its next prompt.
     QString m_searchText = QStringLiteral("H");
     int m_sortDirection = 0;
     bool m_iconShown = false;

@@ -3,16 +3,16 @@
 #include "window/morvik.h"
 
 #include "columns/roworder.h"
+#include "data/Module1.h"
 
 #include <QComboBox>
 #include <QScrollBar>
 
 void Morvik::Combo1_Click()
 {
-    const int p = Combo1->currentIndex() + 1;
-    if (p == 0 || p == 1 || p == 17 || p == 18) {
-        m_platform.messageBox(this, QStringLiteral("Not yet supported"), Title,
-                              Platform::Icon::None);
+    const int p = Combo1->currentIndex() + 1; // 0 when nothing is chosen
+    if (p == 0 || !Module1::propertyInfo(p).rankable) {
+        m_platform.messageBox(this, tr("Not yet supported"), Title, Platform::Icon::None);
         return;
     }
     // Column 0 shows the first scrolled property here, not the name.

@@ -1,8 +1,11 @@
 #pragma once
 
+#include "data/classes.h"
+
 #include <QColor>
 #include <QRect>
 
+#include <array>
 #include <cmath>
 #include <cstdint>
 
@@ -51,4 +54,8 @@ constexpr Bgr FirstColumnBack = 0x00E0E0E0;
 constexpr Bgr OtherColumnBack = 0x00C0FFFF;
 constexpr Bgr SheetBack = 0x00FFFFFF;
 constexpr Bgr FoundMark = 0x000000FF; // pure red
+
+// The legend's swatch of each class, in the order of Module1::ElementClass; the tiles take
+// their colour from the swatch of their class.
+constexpr std::array<Bgr, Module1::ClassCount> ClassSwatches{Metal, Metalloid, NonMetal};
 } // namespace Colors

@@ -1,0 +1,86 @@
+#include "properties.h"
+
+#include "Module1.h"
+
+#include <array>
+#include <stdexcept>
+#include <string>
+
+// Marks a text for Qt's translation tools, which are told to read it as QT_TRANSLATE_NOOP:
+// this library knows nothing of Qt, and the window translates the text where it shows it.
+#define TR_NOOP(context, text) text
+
+namespace Module1 {
+
+namespace {
+
+// The three flags of an entry, by name.
+constexpr bool ByText = true;
+constexpr bool ByValue = false;
+constexpr bool Ranks = true;
+constexpr bool Refused = false;
+constexpr bool Numeric = true;
+constexpr bool NotNumeric = false;
+
+// Caption, sheet label, TABs, unit; how a header click sorts it, whether "Rank by" takes it,
+// whether it is numeric. The TAB counts bring every
+// value to character column 24 with tab stops every 8 cells. "Rank by" refuses the name, and
+// the equivalent weight and crystal structure, which it has never supported.
+constexpr std::array<PropertyInfo, PropCount> properties{{
+        {TR_NOOP("Property", "Name"), TR_NOOP("SheetLabel", "Name"), 3, "", ByText, Refused,
+         NotNumeric},
+        {TR_NOOP("Property", "Symbol"), TR_NOOP("SheetLabel", "Symbol"), 3, "", ByText, Ranks,
+         NotNumeric},
+        {TR_NOOP("Property", "Atomic no."), TR_NOOP("SheetLabel", "Atomic number"), 2, "", ByValue,
+         Ranks, Numeric},
+        {TR_NOOP("Property", "Atomic wt. [amu]"), TR_NOOP("SheetLabel", "Atomic weight"), 2, " amu",
+         ByValue, Ranks, Numeric},
+        {TR_NOOP("Property", "Atomic radius [A]"), TR_NOOP("SheetLabel", "Atomic radius"), 2, " A",
+         ByValue, Ranks, Numeric},
+        {TR_NOOP("Property", "Boiling point [C]"), TR_NOOP("SheetLabel", "Boiling point"), 2, " C",
+         ByValue, Ranks, Numeric},
+        {TR_NOOP("Property", "Melting point [C]"), TR_NOOP("SheetLabel", "Melting point"), 2, " C",
+         ByValue, Ranks, Numeric},
+        {TR_NOOP("Property", "Density [kg/m^3]"), TR_NOOP("SheetLabel", "Density"), 3, " kg/m^3",
+         ByValue, Ranks, Numeric},
+        {TR_NOOP("Property", "Latent ht. of vapor [J/kg]"),
+         TR_NOOP("SheetLabel", "Latent ht. of vapor"), 1, " kJ/kg", ByValue, Ranks, Numeric},
+        {TR_NOOP("Property", "Latent ht. of fusion [J/kg]"),
+         TR_NOOP("SheetLabel", "Latent ht. of fusion"), 1, " kJ/kg", ByValue, Ranks, Numeric},
+        {TR_NOOP("Property", "Elect. cond. [abmho]"), TR_NOOP("SheetLabel", "Electrical conduct."),
+         1, " abmho", ByValue, Ranks, Numeric},
+        {TR_NOOP("Property", "Thermal cond. [W/m-C]"), TR_NOOP("SheetLabel", "Thermal conduct."), 1,
+         " W/m-C", ByValue, Ranks, Numeric},
+        {TR_NOOP("Property", "Sp ht capacity [J/kg-C]"),
+         TR_NOOP("SheetLabel", "Specific heat capacity"), 1, " kJ/kg-C", ByValue, Ranks, Numeric},
+        {TR_NOOP("Property", "Ionization potential [V]"),
+         TR_NOOP("SheetLabel", "Ionization potential"), 1, " V", ByValue, Ranks, Numeric},
+        {TR_NOOP("Property", "Electro negativity"), TR_NOOP("SheetLabel", "Electronegativity"), 1,
+         "", ByValue, Ranks, Numeric},
+        {TR_NOOP("Property", "Valency"), TR_NOOP("SheetLabel", "Valency"), 3, "", ByValue, Ranks,
+         Numeric},
+        {TR_NOOP("Property", "Equivalent weight [amu]"), TR_NOOP("SheetLabel", "Equivalent weight"),
+         1, " amu", ByValue, Refused, Numeric},
+        {TR_NOOP("Property", "Crystal structure"), TR_NOOP("SheetLabel", "Crystal structure"), 1,
+         "", ByText, Refused, NotNumeric},
+        {TR_NOOP("Property", "Discovered by"), TR_NOOP("SheetLabel", "Discovered by"), 2, "",
+         ByText, Ranks, NotNumeric},
+        {TR_NOOP("Property", "Year of discovery"), TR_NOOP("SheetLabel", "Year of discovery"), 1,
+         "", ByValue, Ranks, Numeric},
+        {TR_NOOP("Property", "Electronic config."), TR_NOOP("SheetLabel", "Electronic config."), 1,
+         "", ByText, Ranks, NotNumeric},
+        {TR_NOOP("Property", "Applications"), TR_NOOP("SheetLabel", "Applications"), 2, "", ByText,
+         Ranks, NotNumeric},
+}};
+
+} // namespace
+
+const PropertyInfo &propertyInfo(int p)
+{
+    if (p < 1 || p > PropCount) {
+        throw std::out_of_range("no property " + std::to_string(p));
+    }
+    return properties[static_cast<std::size_t>(p - 1)];
+}
+
+} // namespace Module1

@@ -1,0 +1,51 @@
+#pragma once
+
+// The 22 properties of an element in their fixed order, and everything the program says about
+// each of them: one table, read by the sheet, the column view, the sorting, the ranking, Find
+// and the colouring alike.
+
+namespace Module1 {
+
+// Property numbers, the column index of ElemData.
+enum Property : int {
+    Name = 1,
+    Symbol,
+    AtomicNumber,
+    AtomicWeight,
+    AtomicRadius,
+    BoilingPoint,
+    MeltingPoint,
+    Density,
+    LatentHeatOfVapor,
+    LatentHeatOfFusion,
+    ElectricalConductivity,
+    ThermalConductivity,
+    SpecificHeatCapacity,
+    IonizationPotential,
+    Electronegativity,
+    Valency,
+    EquivalentWeight,
+    CrystalStructure,
+    DiscoveredBy,
+    YearOfDiscovery,
+    ElectronicConfig,
+    Applications,
+};
+
+struct PropertyInfo
+{
+    const char *caption; // the column header and the entry of the property list
+    const char *label; // the property sheet's label
+    int tabs; // TABs after the label, bringing the value to character column 24
+    const char *unit; // what the sheet appends to the value, with its own leading blank
+    bool sortsAsText; // a header click orders it alphabetically, not by value
+    bool rankable; // "Rank by" accepts it
+    bool numeric; // its known values are numbers
+};
+
+// The entry of property p (1..22); std::out_of_range for any other number. Its texts are
+// English: the window shows them through its translations (contexts "Property" for captions,
+// "SheetLabel" for labels).
+const PropertyInfo &propertyInfo(int p);
+
+} // namespace Module1

@@ -1,0 +1,74 @@
+#pragma once
+
+// Every rectangle of the window as designed, in twips (Left, Top, Width, Height), named after
+// the control it places. Morvik::place() is the only code that puts a control anywhere.
+
+#include "data/Module1.h"
+#include "window/units.h"
+
+#include <array>
+
+namespace Design {
+
+constexpr int ColumnCount = 6;
+
+constexpr TwipsRect ClientArea{0, 0, 9435, 5940};
+// The background is a bitmap of this many pixels, drawn at its own size from the top-left
+// corner: at 96 dpi it is larger than the client area, which it therefore always covers.
+constexpr int BackgroundWidth = 753;
+constexpr int BackgroundHeight = 498;
+
+// The chart. The tiles and group numbers are copies of their templates, which stay hidden.
+constexpr TwipsRect lblElem0{270, 990, 450, 300};
+constexpr TwipsRect Label1_0{90, 720, 165, 255};
+constexpr std::array<TwipsRect, 2> Label2{{{120, 420, 1050, 195}, {1440, 390, 810, 195}}};
+constexpr std::array<TwipsRect, 3> Picture1{
+        {{2250, 660, 250, 250}, {3210, 660, 250, 250}, {4410, 660, 250, 250}}};
+constexpr std::array<TwipsRect, 3> Legend{
+        {{2580, 690, 465, 195}, {3540, 690, 705, 195}, {4740, 690, 795, 195}}};
+
+// The column view. The lefts and widths of the lists, headers and scroll bars follow from the
+// template tile (GridLayout::columnView); the design gives their tops and heights.
+constexpr TwipsRect Label4{1320, 90, 5580, 195};
+constexpr double command4Top = 350;
+constexpr double command4Height = 450;
+constexpr double List1Top = 780;
+constexpr double List1Height = 3855;
+constexpr double HScroll1Top = 4650;
+constexpr double HScroll1Height = 285;
+constexpr double VScroll1Top = 780;
+constexpr double VScroll1Width = 300;
+constexpr double VScroll1Height = 3855;
+// The first column always shows names; the other five scroll across the rest, so the last
+// position, 22 - 6 = 16, puts the last property in the last column.
+constexpr int HScroll1Max = Module1::PropCount - ColumnCount;
+constexpr int HScroll1PageStep = 5;
+// Each step of the vertical bar moves the selection by this many rows; 14 steps reach past the
+// last of the 109 rows, where the selection stops.
+constexpr int VScroll1RowStep = 8;
+constexpr int VScroll1Max = 14;
+// The ranking list, beside the buttons, where it covers none of the other controls.
+constexpr TwipsRect Combo1{4440, 5265, 2700, 345};
+constexpr TwipsRect lblRankBy{3720, 5330, 690, 195};
+
+// The options.
+constexpr TwipsRect Label3{120, 3810, 1290, 195};
+constexpr std::array<TwipsRect, 2> Option1{{{210, 4050, 210, 195}, {210, 4380, 210, 180}}};
+constexpr TwipsRect Check1{1650, 4350, 195, 225};
+constexpr std::array<TwipsRect, 3> Label6{
+        {{450, 4050, 510, 195}, {450, 4350, 1050, 195}, {1920, 4350, 2055, 195}}};
+
+// The sheet. Element names are longer than the design's caption box (Left 8520, Width 870):
+// the caption keeps that box's right edge and grows left over the free space beside "Export".
+constexpr TwipsRect Label7{4170, 3480, 450, 195};
+constexpr TwipsRect Label5{4800, 3480, 8520 + 870 - 4800, 195};
+constexpr TwipsRect PropsList{4110, 3720, 5300, 2085};
+
+// The buttons, and the work lists below the client area, never seen.
+constexpr TwipsRect Command5{645, 5280, 850, 350};
+constexpr TwipsRect Command6{1500, 5280, 850, 350};
+constexpr TwipsRect Command1{2355, 5280, 1250, 350};
+constexpr TwipsRect List2{60, 6000, 1245, 2985};
+constexpr TwipsRect List3{1380, 6000, 1245, 2985};
+
+} // namespace Design

@@ -1,0 +1,19 @@
+#include "shown.h"
+
+#include "data/Module1.h"
+
+#include <QCoreApplication>
+
+namespace Shown {
+
+QString text(const std::string &stored)
+{
+    return QString::fromStdString(stored);
+}
+
+QString caption(int p)
+{
+    return QCoreApplication::translate("Property", Module1::propertyInfo(p).caption);
+}
+
+} // namespace Shown
