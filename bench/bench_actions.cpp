@@ -7,9 +7,8 @@
 // Find, Refresh of marks) is timed on its own by measureApart, with the putting back untimed in
 // between: QBENCHMARK times its whole body, and a single run only to the millisecond.
 
-#include "fakeplatform.h"
 #include "window/clicklabel.h"
-#include "window/morvik.h"
+#include "windowtest.h"
 
 #include <QComboBox>
 #include <QElapsedTimer>
@@ -19,20 +18,22 @@
 #include <QScrollBar>
 #include <QTest>
 
-class BenchActions : public QObject
+class BenchActions : public WindowTest
 {
     Q_OBJECT
 
-private slots:
-    void init();
-    void cleanup();
+public:
+    BenchActions()
+        : WindowTest(Start::Shown)
+    { }
 
+private slots:
     void tileClick();
     void enterColumnView();
     void leaveColumnView();
     void horizontalScrollStep();
-    void sortNumericColumn();
-    void sortTextColumn();
+    void sortColumn_data();
+    void sortColumn();
     void rankByProperty();
     void findAllTiles();
     void refreshAfterFind();
@@ -48,25 +49,8 @@ private:
     template<typename Reset, typename Action>
     void measureApart(Reset reset, Action action);
 
-    FakePlatform *m_platform = nullptr;
-    Morvik *m_window = nullptr;
     const bool m_paint = qEnvironmentVariableIntValue("MORVIK_BENCH_PAINT") != 0;
 };
-
-void BenchActions::init()
-{
-    m_platform = new FakePlatform;
-    m_window = new Morvik(*m_platform);
-    m_window->show();
-    QVERIFY(QTest::qWaitForWindowExposed(m_window));
-    QCoreApplication::processEvents();
-}
-
-void BenchActions::cleanup()
-{
-    delete m_window;
-    delete m_platform;
-}
 
 void BenchActions::settle()
 {
@@ -98,11 +82,7 @@ void BenchActions::find()
 
 int BenchActions::markedTiles() const
 {
-    int count = 0;
-    for (int i = 1; i < Morvik::TileCount; ++i) {
-        count += m_window->lblElem[i]->palette().color(QPalette::Window) == Qt::red;
-    }
-    return count;
+    return static_cast<int>(tilesColoured(Palette::Found).size());
 }
 
 // Runs reset untimed and action timed, many times, and reports the mean of the action.
@@ -157,26 +137,25 @@ void BenchActions::horizontalScrollStep()
     QCOMPARE(m_window->List1[5]->count(), 109);
 }
 
-void BenchActions::sortNumericColumn()
+void BenchActions::sortColumn_data()
 {
-    enter();
-    QCOMPARE(m_window->command4[3]->text(), QStringLiteral("Atomic wt. [amu]"));
-    QBENCHMARK {
-        m_window->command4_Click(3);
-        settle();
-    }
-    QCOMPARE(m_window->List1[3]->count(), 109);
+    QTest::addColumn<int>("header");
+    QTest::addColumn<QString>("caption");
+    QTest::newRow("numeric") << 3 << "Atomic wt. [amu]";
+    QTest::newRow("text") << 0 << "Name";
 }
 
-void BenchActions::sortTextColumn()
+void BenchActions::sortColumn()
 {
+    QFETCH(int, header);
+    QFETCH(QString, caption);
     enter();
-    QCOMPARE(m_window->command4[0]->text(), QStringLiteral("Name"));
+    QCOMPARE(m_window->command4[header]->text(), caption);
     QBENCHMARK {
-        m_window->command4_Click(0);
+        m_window->command4_Click(header);
         settle();
     }
-    QCOMPARE(m_window->List1[0]->count(), 109);
+    QCOMPARE(m_window->List1[header]->count(), 109);
 }
 
 void BenchActions::rankByProperty()

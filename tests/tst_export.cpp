@@ -1,9 +1,9 @@
 // Export: the file written byte for byte, the editor started on it, and every way the write can
 // be refused or fail ending in a message with nothing else changed.
 
-#include "fakeplatform.h"
+#include "tools/exportfile.h"
 #include "window/clicklabel.h"
-#include "window/morvik.h"
+#include "windowtest.h"
 
 #include <QCheckBox>
 #include <QDir>
@@ -14,14 +14,11 @@
 
 #include <unistd.h>
 
-class TestExport : public QObject
+class TestExport : public WindowTest
 {
     Q_OBJECT
 
 private slots:
-    void init();
-    void cleanup();
-
     void writesSheetByteForByte_data();
     void writesSheetByteForByte();
     void exportTwiceReplaces();
@@ -33,27 +30,14 @@ private slots:
     void missingTempFolder();
     void foreignFileRefused();
     void editorNotStarted();
+    void replaceFileWritesWhole_data();
+    void replaceFileWritesWhole();
 
 private:
     QString exportPath() const { return m_platform->tempDir.filePath("Properties.txt"); }
     QByteArray exported() const;
     void exportElement(int element);
-
-    FakePlatform *m_platform = nullptr;
-    Morvik *m_window = nullptr;
 };
-
-void TestExport::init()
-{
-    m_platform = new FakePlatform;
-    m_window = new Morvik(*m_platform);
-}
-
-void TestExport::cleanup()
-{
-    delete m_window;
-    delete m_platform;
-}
 
 QByteArray TestExport::exported() const
 {
@@ -66,8 +50,8 @@ QByteArray TestExport::exported() const
 
 void TestExport::exportElement(int element)
 {
-    QTest::mouseClick(m_window->lblElem[element], Qt::LeftButton);
-    QTest::mouseClick(m_window->Label7, Qt::LeftButton);
+    click(m_window->lblElem[element]);
+    click(m_window->Label7);
 }
 
 void TestExport::writesSheetByteForByte_data()
@@ -88,15 +72,14 @@ void TestExport::writesSheetByteForByte()
     QFETCH(int, line);
     QFETCH(QByteArray, text);
     exportElement(element);
+    // Every line ends in CR LF, the last one too, and nothing else breaks a line.
     const QByteArray file = exported();
     QVERIFY(file.endsWith("\r\n"));
-    const QList<QByteArray> lines = file.chopped(2).split('\n');
-    QCOMPARE(lines.size(), 22);
-    for (int i = 0; i < lines.size(); ++i) {
-        QVERIFY(lines[i].endsWith('\r') || i == lines.size() - 1);
-        QCOMPARE(QString::fromUtf8(lines[i]).remove('\r'), m_window->PropsList->item(i)->text());
-    }
-    QCOMPARE(lines[line].chopped(line == 21 ? 0 : 1), text);
+    QCOMPARE(file.count('\n'), 22);
+    QCOMPARE(file.count("\r\n"), 22);
+    const QStringList lines = QString::fromUtf8(file.chopped(2)).split(QStringLiteral("\r\n"));
+    QCOMPARE(lines, sheet());
+    QCOMPARE(lines[line].toUtf8(), text);
     QCOMPARE(m_platform->editorLaunches, QStringList{exportPath()});
     QVERIFY(m_platform->messages.isEmpty());
     QCOMPARE(QDir(m_platform->tempDir.path()).entryList(QDir::Files | QDir::Hidden),
@@ -118,7 +101,7 @@ void TestExport::exportTwiceReplaces()
 
 void TestExport::nothingSelected()
 {
-    QTest::mouseClick(m_window->Label7, Qt::LeftButton);
+    click(m_window->Label7);
     QCOMPARE(m_platform->messages.size(), 1);
     QCOMPARE(m_platform->messages[0].text, QStringLiteral("Select an element first."));
     QCOMPARE(m_platform->messages[0].icon, Platform::Icon::None);
@@ -128,23 +111,19 @@ void TestExport::nothingSelected()
 
 void TestExport::hiddenSheetStillExported_data()
 {
-    QTest::addColumn<bool>("columnView");
-    QTest::newRow("check box cleared") << false;
-    QTest::newRow("column view") << true;
+    QTest::addColumn<QString>("hiddenBy"); // the control whose click hides the sheet
+    QTest::newRow("check box cleared") << "Check1";
+    QTest::newRow("column view") << "Command1";
 }
 
 void TestExport::hiddenSheetStillExported()
 {
-    QFETCH(bool, columnView);
+    QFETCH(QString, hiddenBy);
     m_window->show();
-    QTest::mouseClick(m_window->lblElem[79], Qt::LeftButton);
-    if (columnView) {
-        QTest::mouseClick(m_window->Command1, Qt::LeftButton);
-    } else {
-        m_window->Check1->click();
-    }
+    click(m_window->lblElem[79]);
+    click(m_window->findChild<QWidget *>(hiddenBy));
     QVERIFY(!m_window->PropsList->isVisible());
-    m_window->Label7_Click();
+    click(m_window->Label7);
     QVERIFY(exported().startsWith("Name\t\t\tGold\r\n"));
 }
 
@@ -213,6 +192,33 @@ void TestExport::editorNotStarted()
     QCOMPARE(m_platform->messages.size(), 1);
     QCOMPARE(m_platform->messages[0].icon, Platform::Icon::Warning);
     QVERIFY(m_platform->messages[0].text.contains(exportPath()));
+}
+
+void TestExport::replaceFileWritesWhole_data()
+{
+    QTest::addColumn<QByteArray>("before"); // what stands at the name first
+    QTest::addColumn<QByteArray>("bytes");
+    QTest::newRow("new file") << QByteArray() << QByteArray("Name\t\t\tIron\r\n");
+    QTest::newRow("longer file replaced, not overwritten in place")
+            << QByteArray(4096, 'x') << QByteArray("short\r\n");
+    QTest::newRow("empty text") << QByteArray("old") << QByteArray();
+}
+
+void TestExport::replaceFileWritesWhole()
+{
+    QFETCH(QByteArray, before);
+    QFETCH(QByteArray, bytes);
+    const QString path = m_platform->tempDir.filePath(QStringLiteral("out.txt"));
+    QFile old(path);
+    QVERIFY(old.open(QIODevice::WriteOnly));
+    old.write(before);
+    old.close();
+    QCOMPARE(replaceFile(path, bytes), std::nullopt);
+    QVERIFY(old.open(QIODevice::ReadOnly));
+    QCOMPARE(old.readAll(), bytes);
+    QCOMPARE(QDir(m_platform->tempDir.path()).entryList(QDir::Files | QDir::Hidden),
+             QStringList{"out.txt"});
+    QCOMPARE(exportFileText({"a\tb", "c"}), QByteArray("a\tb\r\nc\r\n"));
 }
 
 QTEST_MAIN(TestExport)

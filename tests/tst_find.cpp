@@ -1,11 +1,10 @@
 // Find and Refresh with scripted dialogs: which tiles and rows match, the marks kept in
 // find.txt, and files that are missing, misplaced or damaged.
 
-#include "elementsets.h"
-#include "fakeplatform.h"
+#include "tools/findfile.h"
 #include "tools/findrecords.h"
 #include "window/clicklabel.h"
-#include "window/morvik.h"
+#include "windowtest.h"
 
 #include <QDir>
 #include <QFile>
@@ -14,22 +13,27 @@
 #include <QScrollBar>
 #include <QTest>
 
-#include <set>
-
 namespace {
 
-const QColor red(255, 0, 0);
+// Records as Find writes them, one "element colour" per entry, joined by "|".
+QString formatted(const std::vector<FindRecords::Record> &records)
+{
+    QStringList lines;
+    for (const FindRecords::Record &record : records) {
+        lines << QString::fromStdString(FindRecords::format(record));
+    }
+    return lines.join(QLatin1Char('|'));
+}
 
 } // namespace
 
-class TestFind : public QObject
+Q_DECLARE_METATYPE(std::optional<QString>)
+
+class TestFind : public WindowTest
 {
     Q_OBJECT
 
 private slots:
-    void init();
-    void cleanup();
-
     void promptAsked();
     void marksMatchingTiles_data();
     void marksMatchingTiles();
@@ -45,49 +49,11 @@ private slots:
     void damagedFindFile();
     void recordsParse_data();
     void recordsParse();
+    void findFileFolder();
 
 private:
-    std::set<int> redTiles() const;
-    QColor colour(int i) const;
-    void find(const QString &answer);
-
-    FakePlatform *m_platform = nullptr;
-    Morvik *m_window = nullptr;
+    ElementSet redTiles() const { return tilesColoured(Palette::Found); }
 };
-
-void TestFind::init()
-{
-    m_platform = new FakePlatform;
-    m_window = new Morvik(*m_platform);
-}
-
-void TestFind::cleanup()
-{
-    delete m_window;
-    delete m_platform;
-}
-
-QColor TestFind::colour(int i) const
-{
-    return m_window->lblElem[i]->palette().color(QPalette::Window);
-}
-
-std::set<int> TestFind::redTiles() const
-{
-    std::set<int> marked;
-    for (int i = 1; i < Morvik::TileCount; ++i) {
-        if (colour(i) == red) {
-            marked.insert(i);
-        }
-    }
-    return marked;
-}
-
-void TestFind::find(const QString &answer)
-{
-    m_platform->answers.push_back(answer);
-    QTest::mouseClick(m_window->Command5, Qt::LeftButton);
-}
 
 void TestFind::promptAsked()
 {
@@ -107,21 +73,21 @@ void TestFind::promptAsked()
 void TestFind::marksMatchingTiles_data()
 {
     QTest::addColumn<QString>("answer");
-    QTest::addColumn<std::set<int>>("marked");
-    QTest::newRow("h: names and symbols starting with H") << "h" << std::set<int>{1, 2, 67, 72, 80};
+    QTest::addColumn<ElementSet>("marked");
+    QTest::newRow("h: names and symbols starting with H") << "h" << ElementSet{1, 2, 67, 72, 80};
     QTest::newRow("1: numbers starting with 1")
-            << "1" << (std::set<int>{1} + range(10, 19) + range(100, 109));
-    QTest::newRow("fe: iron by symbol, fermium by name") << "fe" << std::set<int>{26, 100};
-    QTest::newRow("26") << "26" << std::set<int>{26};
-    QTest::newRow("une: by symbol only") << "une" << std::set<int>{109};
-    QTest::newRow("whole name") << "Wolfram" << std::set<int>{74};
-    QTest::newRow("longer than any text") << "hydrogenium" << std::set<int>{};
+            << "1" << (ElementSet{1} + range(10, 19) + range(100, 109));
+    QTest::newRow("fe: iron by symbol, fermium by name") << "fe" << ElementSet{26, 100};
+    QTest::newRow("26") << "26" << ElementSet{26};
+    QTest::newRow("une: by symbol only") << "une" << ElementSet{109};
+    QTest::newRow("whole name") << "Wolfram" << ElementSet{74};
+    QTest::newRow("longer than any text") << "hydrogenium" << ElementSet{};
 }
 
 void TestFind::marksMatchingTiles()
 {
     QFETCH(QString, answer);
-    QFETCH(std::set<int>, marked);
+    QFETCH(ElementSet, marked);
     std::vector<QColor> before;
     for (int i = 0; i < Morvik::TileCount; ++i) {
         before.push_back(m_window->lblElem[i]->palette().color(QPalette::Window));
@@ -134,7 +100,7 @@ void TestFind::marksMatchingTiles()
     QCOMPARE(file.exists(), true);
     QVERIFY(file.open(QIODevice::ReadOnly));
     const QByteArray text = file.readAll();
-    std::set<int> recorded;
+    ElementSet recorded;
     for (const auto &record : FindRecords::parse(text.toStdString())) {
         QVERIFY(recorded.insert(record.element).second);
         QCOMPARE(fromBgr(record.color), before[static_cast<std::size_t>(record.element)]);
@@ -143,9 +109,9 @@ void TestFind::marksMatchingTiles()
     QCOMPARE(text.count('\n'), static_cast<qsizetype>(marked.size()));
     file.close();
 
-    QTest::mouseClick(m_window->Command6, Qt::LeftButton);
+    click(m_window->Command6);
     for (int i = 1; i < Morvik::TileCount; ++i) {
-        QCOMPARE(colour(i), before[static_cast<std::size_t>(i)]);
+        QCOMPARE(tileColour(i), before[static_cast<std::size_t>(i)]);
     }
     QVERIFY(!QFile::exists(m_window->findFilePath()));
 }
@@ -154,36 +120,36 @@ void TestFind::secondFindRestoresFirst()
 {
     find(QStringLiteral("h"));
     find(QStringLiteral("26"));
-    QCOMPARE(redTiles(), std::set<int>{26});
-    QCOMPARE(colour(1), QColor(0xFF, 0xFF, 0xC0));
-    QCOMPARE(colour(80), QColor(0xFF, 0xE0, 0xC0));
+    QCOMPARE(redTiles(), ElementSet{26});
+    QCOMPARE(tileColour(1), QColor(0xFF, 0xFF, 0xC0));
+    QCOMPARE(tileColour(80), QColor(0xFF, 0xE0, 0xC0));
 }
 
 void TestFind::noMatchWarnsAndAsksAgain()
 {
     m_platform->answers = {QStringLiteral("xyz"), QStringLiteral("au")};
-    QTest::mouseClick(m_window->Command5, Qt::LeftButton);
+    click(m_window->Command5);
     QCOMPARE(m_platform->messages.size(), 1);
     QCOMPARE(m_platform->messages[0].text, QStringLiteral("Sorry, no matches found."));
     QCOMPARE(m_platform->messages[0].icon, Platform::Icon::Warning);
     QCOMPARE(m_platform->prompts.size(), 2);
     QCOMPARE(m_platform->prompts[1].defaultText, QStringLiteral("XYZ"));
-    QCOMPARE(redTiles(), std::set<int>{79});
+    QCOMPARE(redTiles(), ElementSet{79});
 }
 
 void TestFind::cancelOrEmptyEnds_data()
 {
-    QTest::addColumn<bool>("cancel");
-    QTest::newRow("cancel") << true;
-    QTest::newRow("empty answer") << false;
+    QTest::addColumn<std::optional<QString>>("answer");
+    QTest::newRow("cancel") << std::optional<QString>();
+    QTest::newRow("empty answer") << std::optional<QString>(QString());
 }
 
 void TestFind::cancelOrEmptyEnds()
 {
-    QFETCH(bool, cancel);
+    QFETCH(std::optional<QString>, answer);
     find(QStringLiteral("h"));
-    m_platform->answers.push_back(cancel ? std::nullopt : std::optional<QString>(QString()));
-    QTest::mouseClick(m_window->Command5, Qt::LeftButton);
+    m_platform->answers.push_back(answer);
+    click(m_window->Command5);
     QCOMPARE(m_platform->prompts.size(), 2);
     QVERIFY(m_platform->messages.isEmpty());
     QVERIFY(redTiles().empty()); // Refresh ran first
@@ -193,48 +159,45 @@ void TestFind::cancelOrEmptyEnds()
 void TestFind::columnViewSelectsWholeMatches_data()
 {
     QTest::addColumn<QString>("answer");
-    QTest::addColumn<int>("row");
-    QTest::newRow("name") << "iron" << 25;
-    QTest::newRow("symbol") << "AU" << 78;
-    QTest::newRow("number") << "109" << 108;
-    QTest::newRow("partial name finds nothing") << "iro" << -1;
-    QTest::newRow("other name") << "Caesium" << 54;
-    QTest::newRow("current symbol") << "db" << 104;
+    QTest::addColumn<int>("row"); // selected in all six lists afterwards
+    QTest::addColumn<int>("warnings");
+    QTest::addColumn<QString>("lastDefault"); // the default text of the last prompt
+    QTest::newRow("name") << "iron" << 25 << 0 << "H";
+    QTest::newRow("symbol") << "AU" << 78 << 0 << "H";
+    QTest::newRow("number") << "109" << 108 << 0 << "H";
+    QTest::newRow("partial name finds nothing") << "iro" << 0 << 1 << "IRO";
+    QTest::newRow("other name") << "Caesium" << 54 << 0 << "H";
+    QTest::newRow("current symbol") << "db" << 104 << 0 << "H";
 }
 
 void TestFind::columnViewSelectsWholeMatches()
 {
     QFETCH(QString, answer);
     QFETCH(int, row);
+    QFETCH(int, warnings);
+    QFETCH(QString, lastDefault);
     m_window->show();
-    QTest::mouseClick(m_window->Command1, Qt::LeftButton);
+    enterColumnView();
     m_window->HScroll1->setValue(6);
-    QTest::mouseClick(m_window->command4[3], Qt::LeftButton); // sort: rows no longer in order
-    m_platform->answers = {answer};
-    QTest::mouseClick(m_window->Command5, Qt::LeftButton);
+    click(m_window->command4[3]); // sort: rows no longer in order
+    find(answer);
     QCOMPARE(m_window->HScroll1->value(), 0);
     QVERIFY(redTiles().empty());
-    if (row < 0) {
-        QCOMPARE(m_platform->messages.size(), 1);
-        QCOMPARE(m_platform->prompts.size(), 2);
-        QCOMPARE(m_platform->prompts[1].defaultText, answer.toUpper());
-        return;
-    }
-    QVERIFY(m_platform->messages.isEmpty());
-    for (const QListWidget *list : m_window->List1) {
-        QCOMPARE(list->currentRow(), row);
-    }
+    QCOMPARE(m_platform->messages.size(), warnings);
+    QCOMPARE(m_platform->prompts.size(), 1 + warnings); // a warning asks again
+    QCOMPARE(m_platform->prompts.last().defaultText, lastDefault);
+    QCOMPARE(selectedRows(), QList<int>(6, row));
 }
 
 void TestFind::refreshAfterColumnSearch()
 {
     m_window->show();
-    QTest::mouseClick(m_window->Command1, Qt::LeftButton);
+    enterColumnView();
     find(QStringLiteral("iron"));
     QFile file(m_window->findFilePath());
     QVERIFY(file.exists());
     QCOMPARE(file.size(), 0);
-    QTest::mouseClick(m_window->Command6, Qt::LeftButton);
+    click(m_window->Command6);
     QVERIFY(!file.exists());
     QVERIFY(redTiles().empty());
 }
@@ -247,7 +210,7 @@ void TestFind::readOnlyProgramFolder()
     QVERIFY(path.startsWith(m_platform->userDataFolder()));
     find(QStringLiteral("h"));
     QVERIFY(QFile::exists(path));
-    QTest::mouseClick(m_window->Command6, Qt::LeftButton);
+    click(m_window->Command6);
     QVERIFY(redTiles().empty());
     QVERIFY(!QFile::exists(path));
 }
@@ -281,38 +244,45 @@ void TestFind::damagedFindFile()
     QVERIFY(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
     file.write(content);
     file.close();
-    QTest::mouseClick(m_window->Command6, Qt::LeftButton);
-    QCOMPARE(colour(1), hydrogen);
-    QCOMPARE(colour(26), iron);
-    QCOMPARE(colour(2), QColor(0xFF, 0xFF, 0xC0)); // marked, record lost: back to its class
-    QCOMPARE(colour(80), QColor(0xFF, 0xE0, 0xC0));
+    click(m_window->Command6);
+    QCOMPARE(tileColour(1), hydrogen);
+    QCOMPARE(tileColour(26), iron);
+    QCOMPARE(tileColour(2), QColor(0xFF, 0xFF, 0xC0)); // marked, record lost: back to its class
+    QCOMPARE(tileColour(80), QColor(0xFF, 0xE0, 0xC0));
     QVERIFY(!file.exists());
 }
 
 void TestFind::recordsParse_data()
 {
     QTest::addColumn<QByteArray>("text");
-    QTest::addColumn<int>("count");
-    QTest::newRow("written form") << QByteArray("26 12640511\n1 12648447\n") << 2;
-    QTest::newRow("comma") << QByteArray("26,12640511") << 1;
-    QTest::newRow("glued numbers") << QByteArray("2612640511") << 0;
-    QTest::newRow("three numbers") << QByteArray("26 1 2") << 0;
-    QTest::newRow("letters after") << QByteArray("26 5x") << 0;
-    QTest::newRow("negative colour") << QByteArray("26 -5") << 0;
-    QTest::newRow("empty") << QByteArray() << 0;
+    QTest::addColumn<QString>("records"); // as written back, joined by "|"
+    QTest::newRow("written form") << QByteArray("26 12640511\n1 12648447\n")
+                                  << "26 12640511|1 12648447";
+    QTest::newRow("comma") << QByteArray("26,12640511") << "26 12640511";
+    QTest::newRow("glued numbers") << QByteArray("2612640511") << "";
+    QTest::newRow("three numbers") << QByteArray("26 1 2") << "";
+    QTest::newRow("letters after") << QByteArray("26 5x") << "";
+    QTest::newRow("negative colour") << QByteArray("26 -5") << "";
+    QTest::newRow("empty") << QByteArray() << "";
 }
 
 void TestFind::recordsParse()
 {
     QFETCH(QByteArray, text);
-    QFETCH(int, count);
-    QCOMPARE(static_cast<int>(FindRecords::parse(text.toStdString()).size()), count);
-    if (count > 0) {
-        const FindRecords::Record first = FindRecords::parse(text.toStdString()).front();
-        QCOMPARE(first.element, 26);
-        QCOMPARE(first.color, 12640511u);
-        QCOMPARE(FindRecords::format(first), std::string("26 12640511"));
-    }
+    QFETCH(QString, records);
+    QCOMPARE(formatted(FindRecords::parse(text.toStdString())), records);
+}
+
+void TestFind::findFileFolder()
+{
+    // Beside the program while it can write there; else in the user's data folder, made first.
+    const QString data = m_platform->dataDir.filePath(QStringLiteral("new/morvik"));
+    QCOMPARE(findFilePath(m_platform->programDir.path(), data),
+             m_platform->programDir.filePath(QStringLiteral("find.txt")));
+    QVERIFY(!QFileInfo::exists(data));
+    QCOMPARE(findFilePath(QStringLiteral("/nonexistent/morvik/bin"), data),
+             QDir(data).filePath(QStringLiteral("find.txt")));
+    QVERIFY(QFileInfo(data).isDir());
 }
 
 QTEST_MAIN(TestFind)

@@ -1,10 +1,10 @@
 // The main window as start-up leaves it: the controls, the column-view layout, and the grid of
 // tiles with its group numbers, captions, tooltips and class colours.
 
-#include "fakeplatform.h"
-#include "window/clicklabel.h"
 #include "data/classes.h"
-#include "window/morvik.h"
+#include "window/clicklabel.h"
+#include "window/gridlayout.h"
+#include "windowtest.h"
 
 #include <QApplication>
 #include <QCheckBox>
@@ -25,20 +25,18 @@ QRectF twipsOf(const QWidget *widget)
 
 } // namespace
 
-class TestGrid : public QObject
+class TestGrid : public WindowTest
 {
     Q_OBJECT
 
 private slots:
-    void init();
-    void cleanup();
-
     void windowBasics();
     void iconOnceShown();
     void columnViewLayout();
     void propertyListAndHeaders();
     void tilePlacement_data();
     void tilePlacement();
+    void everyElementHasOneTile();
     void tilesShareTheTemplate();
     void groupNumbers();
     void rowCaptions();
@@ -47,23 +45,7 @@ private slots:
     void captionsAndTooltips();
     void startUpVisibility();
     void clickReportsAtomicNumber();
-
-private:
-    FakePlatform *m_platform = nullptr;
-    Morvik *m_window = nullptr;
 };
-
-void TestGrid::init()
-{
-    m_platform = new FakePlatform;
-    m_window = new Morvik(*m_platform);
-}
-
-void TestGrid::cleanup()
-{
-    delete m_window;
-    delete m_platform;
-}
 
 void TestGrid::windowBasics()
 {
@@ -160,6 +142,21 @@ void TestGrid::tilePlacement()
     QCOMPARE(m_window->lblElem[element]->pos(), QPoint(twips(left), twips(top)));
 }
 
+void TestGrid::everyElementHasOneTile()
+{
+    // The runs of the layout table cover 1..109, each element once, and nothing else.
+    ElementSet covered;
+    int count = 0;
+    for (const GridLayout::TileRun &run : GridLayout::tileRuns) {
+        covered = covered + range(run.first, run.last);
+        count += run.last - run.first + 1;
+    }
+    QCOMPARE(covered, range(1, 109));
+    QCOMPARE(count, 109);
+    QVERIFY_THROWS_EXCEPTION(std::out_of_range, GridLayout::tilePosition(110, 450, 300));
+    QVERIFY_THROWS_EXCEPTION(std::out_of_range, GridLayout::tilePosition(0, 450, 300));
+}
+
 void TestGrid::tilesShareTheTemplate()
 {
     // Every tile has its own place: no two overlap, and each has the template's size and cursor.
@@ -199,33 +196,25 @@ void TestGrid::rowCaptions()
 
 void TestGrid::classColours()
 {
-    const QColor metal(0xFF, 0xE0, 0xC0);
-    const QColor metalloid(0xC0, 0xC0, 0xFF);
-    const QColor nonMetal(0xFF, 0xFF, 0xC0);
-    QCOMPARE(m_window->Picture1[0]->palette().color(QPalette::Window), metal);
-    QCOMPARE(m_window->Picture1[1]->palette().color(QPalette::Window), metalloid);
-    QCOMPARE(m_window->Picture1[2]->palette().color(QPalette::Window), nonMetal);
-    int recoloured = 0;
-    for (int i = 1; i < Morvik::TileCount; ++i) {
-        const QColor color = m_window->lblElem[i]->palette().color(QPalette::Window);
-        switch (Module1::elementClass(i)) {
-        case Module1::ElementClass::Metalloid:
-            QCOMPARE(color, metalloid);
-            break;
-        case Module1::ElementClass::NonMetal:
-            QCOMPARE(color, nonMetal);
-            break;
-        case Module1::ElementClass::Metal:
-            QCOMPARE(color, metal);
-            continue;
-        }
-        ++recoloured;
+    // The design's colours, written out once here.
+    QCOMPARE(Palette::Metal, QColor(0xFF, 0xE0, 0xC0));
+    QCOMPARE(Palette::Metalloid, QColor(0xC0, 0xC0, 0xFF));
+    QCOMPARE(Palette::NonMetal, QColor(0xFF, 0xFF, 0xC0));
+    const std::array<QColor, 3> swatches{Palette::Metal, Palette::Metalloid, Palette::NonMetal};
+    for (int i = 0; i < 3; ++i) {
+        QCOMPARE(m_window->Picture1[i]->palette().color(QPalette::Window), swatches[i]);
     }
-    QCOMPARE(recoloured, 24);
-    // Spot checks that do not lean on the class table itself.
-    QCOMPARE(m_window->lblElem[85]->palette().color(QPalette::Window), metalloid);
-    QCOMPARE(m_window->lblElem[86]->palette().color(QPalette::Window), nonMetal);
-    QCOMPARE(m_window->lblElem[13]->palette().color(QPalette::Window), metal);
+    const ElementSet metalloids{5, 14, 32, 33, 51, 52, 85};
+    const ElementSet nonMetals{1, 2, 6, 7, 8, 9, 10, 15, 16, 17, 18, 34, 35, 36, 53, 54, 86};
+    QCOMPARE(tilesColoured(Palette::Metalloid), metalloids);
+    QCOMPARE(tilesColoured(Palette::NonMetal), nonMetals);
+    QCOMPARE(tilesColoured(Palette::Metal).size(), std::size_t(109 - 24));
+    for (int i = 1; i < Morvik::TileCount; ++i) {
+        const auto expected = metalloids.count(i)  ? Module1::ElementClass::Metalloid
+                              : nonMetals.count(i) ? Module1::ElementClass::NonMetal
+                                                   : Module1::ElementClass::Metal;
+        QCOMPARE(Module1::elementClass(i), expected);
+    }
 }
 
 void TestGrid::captionsAndTooltips_data()
@@ -254,16 +243,14 @@ void TestGrid::captionsAndTooltips()
     QFETCH(int, element);
     QFETCH(QString, caption);
     QFETCH(QString, tooltip);
-    if (option == 1) {
-        QTest::mouseClick(m_window->Label6[1], Qt::LeftButton); // the option's own text
-        QVERIFY(m_window->Option1[1]->isChecked());
-    }
+    click(m_window->Label6[option]); // the option's own text
+    QVERIFY(m_window->Option1[option]->isChecked());
     QCOMPARE(m_window->lblElem[element]->text(), caption);
     QCOMPARE(m_window->lblElem[element]->toolTip(), tooltip);
     QCOMPARE(QGuiApplication::overrideCursor(), nullptr); // the wait cursor is gone again
 
     // And back: the symbols return exactly as at start-up.
-    m_window->Option1[0]->click();
+    click(m_window->Option1[0]);
     QCOMPARE(m_window->lblElem[element]->text(),
              m_window->lblElem[element]->toolTip().section(QLatin1Char('('), 1).chopped(1));
 }
@@ -296,9 +283,9 @@ void TestGrid::startUpVisibility()
 
 void TestGrid::clickReportsAtomicNumber()
 {
-    QTest::mouseClick(m_window->lblElem[26], Qt::LeftButton);
+    click(m_window->lblElem[26]);
     QCOMPARE(m_window->Label5->text(), QStringLiteral("Iron (Fe)"));
-    QTest::mouseClick(m_window->lblElem[109], Qt::LeftButton);
+    click(m_window->lblElem[109]);
     QCOMPARE(m_window->Label5->text(), QStringLiteral("Unnilennium (Une)"));
 }
 

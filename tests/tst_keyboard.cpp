@@ -1,9 +1,9 @@
 // What a keyboard user relies on: shortcuts, arrow keys across the chart, Tab order, copying,
 // and what a screen reader is told.
 
-#include "fakeplatform.h"
 #include "window/clicklabel.h"
-#include "window/morvik.h"
+#include "window/clipboardtext.h"
+#include "windowtest.h"
 
 #include <QAccessible>
 #include <QApplication>
@@ -17,41 +17,27 @@
 #include <QScrollBar>
 #include <QTest>
 
-class TestKeyboard : public QObject
+class TestKeyboard : public WindowTest
 {
     Q_OBJECT
 
-private slots:
-    void init();
-    void cleanup();
+public:
+    TestKeyboard()
+        : WindowTest(Start::Shown)
+    { }
 
+private slots:
     void shortcuts();
     void arrowKeys_data();
     void arrowKeys();
     void enterActsAsClick();
     void tabReachesEveryControl();
     void copyInBothViews();
+    void clipboardTexts_data();
+    void clipboardTexts();
     void rankingOfferedInColumnView();
     void accessibleTexts();
-
-private:
-    FakePlatform *m_platform = nullptr;
-    Morvik *m_window = nullptr;
 };
-
-void TestKeyboard::init()
-{
-    m_platform = new FakePlatform;
-    m_window = new Morvik(*m_platform);
-    m_window->show();
-    QVERIFY(QTest::qWaitForWindowActive(m_window));
-}
-
-void TestKeyboard::cleanup()
-{
-    delete m_window;
-    delete m_platform;
-}
 
 void TestKeyboard::shortcuts()
 {
@@ -62,7 +48,7 @@ void TestKeyboard::shortcuts()
     QTest::keySequence(m_window, QKeySequence::Refresh);
     QCOMPARE(m_window->lblElem[26]->palette().color(QPalette::Window), QColor(0xFF, 0xE0, 0xC0));
 
-    QTest::mouseClick(m_window->lblElem[26], Qt::LeftButton);
+    click(m_window->lblElem[26]);
     QTest::keyClick(m_window, Qt::Key_E, Qt::ControlModifier);
     QCOMPARE(m_platform->editorLaunches.size(), 1);
 
@@ -141,7 +127,7 @@ void TestKeyboard::tabReachesEveryControl()
     }
     QVERIFY(table.indexOf(m_window->Check1) < table.indexOf(m_window->Command5));
 
-    QTest::mouseClick(m_window->Command1, Qt::LeftButton);
+    click(m_window->Command1);
     QList<QWidget *> columns;
     m_window->Command1->setFocus();
     for (int step = 0; step < 20 && !columns.contains(QApplication::focusWidget()); ++step) {
@@ -159,23 +145,45 @@ void TestKeyboard::copyInBothViews()
 {
     QClipboard *clipboard = QGuiApplication::clipboard();
     clipboard->clear();
-    QTest::mouseClick(m_window->lblElem[26], Qt::LeftButton);
+    click(m_window->lblElem[26]);
     QTest::keySequence(m_window, QKeySequence::Copy);
     const QStringList lines = clipboard->text().split(QLatin1Char('\n'));
     QCOMPARE(lines.size(), 23); // 22 lines and the final line end
     QCOMPARE(lines[0], QStringLiteral("Name\t\t\tIron"));
 
-    QTest::mouseClick(m_window->Command1, Qt::LeftButton);
+    click(m_window->Command1);
     m_window->VScroll1->setValue(1); // row 8: fluorine
     m_window->List1[3]->setFocus();
     QTest::keySequence(QApplication::focusWidget(), QKeySequence::Copy);
     QCOMPARE(clipboard->text(), QStringLiteral("Fluorine\tF\t9\t18.998\t0.570\t-188\n"));
 }
 
+void TestKeyboard::clipboardTexts_data()
+{
+    QTest::addColumn<QStringList>("lines");
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<QString>("row"); // the lines as the cells of one row
+    QTest::newRow("nothing") << QStringList{} << ""
+                             << "\n";
+    QTest::newRow("one") << QStringList{"Name\t\t\tIron"} << "Name\t\t\tIron\n"
+                         << "Name\t\t\tIron\n";
+    QTest::newRow("two") << QStringList{"Iron", "Fe"} << "Iron\nFe\n"
+                         << "Iron\tFe\n";
+}
+
+void TestKeyboard::clipboardTexts()
+{
+    QFETCH(QStringList, lines);
+    QFETCH(QString, text);
+    QFETCH(QString, row);
+    QCOMPARE(clipboardText(lines), text);
+    QCOMPARE(clipboardRow(lines), row);
+}
+
 void TestKeyboard::rankingOfferedInColumnView()
 {
     QVERIFY(!m_window->Combo1->isVisible());
-    QTest::mouseClick(m_window->Command1, Qt::LeftButton);
+    click(m_window->Command1);
     QVERIFY(m_window->Combo1->isVisible());
     QVERIFY(m_window->lblRankBy->isVisible());
     for (QWidget *other : m_window->findChildren<QWidget *>(Qt::FindDirectChildrenOnly)) {
@@ -187,7 +195,7 @@ void TestKeyboard::rankingOfferedInColumnView()
     m_window->Combo1->setFocus();
     QTest::keyClick(m_window->Combo1, Qt::Key_Down); // the first property: Name
     QCOMPARE(m_platform->messages.size(), 1); // "Not yet supported", as by mouse
-    QTest::mouseClick(m_window->Command1, Qt::LeftButton);
+    click(m_window->Command1);
     QVERIFY(!m_window->Combo1->isVisible());
 }
 
@@ -204,7 +212,7 @@ void TestKeyboard::accessibleTexts()
                      ->text(QAccessible::Description),
              QStringLiteral("Non-metal"));
 
-    QTest::mouseClick(m_window->lblElem[26], Qt::LeftButton);
+    click(m_window->lblElem[26]);
     QAccessibleInterface *sheet = QAccessible::queryAccessibleInterface(m_window->PropsList);
     QVERIFY(sheet && sheet->childCount() >= 22);
     QStringList spoken;
@@ -214,7 +222,7 @@ void TestKeyboard::accessibleTexts()
     QVERIFY2(spoken.contains(QStringLiteral("Atomic weight: 55.847 amu")),
              qPrintable(spoken.join('|')));
 
-    QTest::mouseClick(m_window->Command1, Qt::LeftButton);
+    click(m_window->Command1);
     QAccessibleInterface *names = QAccessible::queryAccessibleInterface(m_window->List1[0]);
     QCOMPARE(names->text(QAccessible::Name), QStringLiteral("Name"));
     QStringList rows;

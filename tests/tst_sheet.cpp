@@ -1,9 +1,8 @@
 // The property sheet as the user sees it, and the options that switch it.
 
-#include "fakeplatform.h"
 #include "window/clicklabel.h"
-#include "window/morvik.h"
 #include "window/tabdelegate.h"
+#include "windowtest.h"
 
 #include <QCheckBox>
 #include <QLabel>
@@ -11,14 +10,11 @@
 #include <QRadioButton>
 #include <QTest>
 
-class TestSheet : public QObject
+class TestSheet : public WindowTest
 {
     Q_OBJECT
 
 private slots:
-    void init();
-    void cleanup();
-
     void clickShowsSheet();
     void secondClickReplaces();
     void valuesDrawnAtColumn24();
@@ -26,38 +22,11 @@ private slots:
     void untickedClickChangesNothing();
     void hideShowFrame_data();
     void hideShowFrame();
-
-private:
-    QStringList sheet() const;
-
-    FakePlatform *m_platform = nullptr;
-    Morvik *m_window = nullptr;
 };
-
-void TestSheet::init()
-{
-    m_platform = new FakePlatform;
-    m_window = new Morvik(*m_platform);
-}
-
-void TestSheet::cleanup()
-{
-    delete m_window;
-    delete m_platform;
-}
-
-QStringList TestSheet::sheet() const
-{
-    QStringList lines;
-    for (int i = 0; i < m_window->PropsList->count(); ++i) {
-        lines << m_window->PropsList->item(i)->text();
-    }
-    return lines;
-}
 
 void TestSheet::clickShowsSheet()
 {
-    QTest::mouseClick(m_window->lblElem[26], Qt::LeftButton);
+    click(m_window->lblElem[26]);
     QCOMPARE(m_window->Label5->text(), QStringLiteral("Iron (Fe)"));
     const QStringList lines = sheet();
     QCOMPARE(lines.size(), 22);
@@ -68,10 +37,10 @@ void TestSheet::clickShowsSheet()
 
 void TestSheet::secondClickReplaces()
 {
-    QTest::mouseClick(m_window->lblElem[1], Qt::LeftButton);
-    QTest::mouseClick(m_window->lblElem[1], Qt::LeftButton);
+    click(m_window->lblElem[1]);
+    click(m_window->lblElem[1]);
     QCOMPARE(sheet().size(), 22);
-    QTest::mouseClick(m_window->lblElem[89], Qt::LeftButton);
+    click(m_window->lblElem[89]);
     QCOMPARE(sheet().size(), 22);
     QCOMPARE(sheet()[10], QStringLiteral("Electrical conduct.\t abmho"));
     QCOMPARE(m_window->Label5->text(), QStringLiteral("Actinium (Ac)"));
@@ -82,7 +51,7 @@ void TestSheet::valuesDrawnAtColumn24()
     // Draw the sheet, then the same lines with the TABs written out as blanks to column 24, in
     // a plain list of the same font and size: the pixels must be the same.
     m_window->show();
-    QTest::mouseClick(m_window->lblElem[26], Qt::LeftButton);
+    click(m_window->lblElem[26]);
     QListWidget reference;
     reference.setFont(m_window->PropsList->font());
     reference.setPalette(m_window->PropsList->palette());
@@ -97,11 +66,12 @@ void TestSheet::valuesDrawnAtColumn24()
     const QFontMetrics metrics(m_window->PropsList->font());
     QCOMPARE(metrics.horizontalAdvance(QLatin1Char('i')), metrics.horizontalAdvance('W'));
     reference.show();
-    QTest::qWait(50); // let both lists lay out their scroll bars
-    const QImage drawn = m_window->PropsList->viewport()->grab().toImage();
-    const QImage expected = reference.viewport()->grab().toImage();
-    QCOMPARE(drawn.size(), expected.size());
-    QCOMPARE(drawn, expected);
+    QVERIFY(QTest::qWaitForWindowExposed(&reference));
+    // Both lists lay out their scroll bars once shown, so compare when both have settled.
+    const auto drawn = [this] { return m_window->PropsList->viewport()->grab().toImage(); };
+    const auto expected = [&reference] { return reference.viewport()->grab().toImage(); };
+    QTRY_COMPARE(drawn().size(), expected().size());
+    QTRY_COMPARE(drawn(), expected());
     // The stored line keeps its TABs.
     QVERIFY(sheet()[0].contains(QLatin1Char('\t')));
     QCOMPARE(TabExpandingDelegate::expandTabs(QStringLiteral("Density\t\t\t7860")).indexOf('7'),
@@ -111,14 +81,14 @@ void TestSheet::valuesDrawnAtColumn24()
 void TestSheet::untickingHidesAndKeeps()
 {
     m_window->show();
-    QTest::mouseClick(m_window->lblElem[26], Qt::LeftButton);
-    m_window->Check1->click();
+    click(m_window->lblElem[26]);
+    click(m_window->Check1);
     QVERIFY(!m_window->PropsList->isVisible());
     QVERIFY(!m_window->Label5->isVisible());
     for (int i = 1; i < Morvik::TileCount; ++i) {
         QCOMPARE(m_window->lblElem[i]->cursor().shape(), Qt::ArrowCursor);
     }
-    QTest::mouseClick(m_window->Label6[2], Qt::LeftButton); // the check box's own text
+    click(m_window->Label6[2]); // the check box's own text
     QVERIFY(m_window->Check1->isChecked());
     QVERIFY(m_window->PropsList->isVisible());
     QVERIFY(m_window->Label5->isVisible());
@@ -132,9 +102,9 @@ void TestSheet::untickingHidesAndKeeps()
 
 void TestSheet::untickedClickChangesNothing()
 {
-    QTest::mouseClick(m_window->lblElem[1], Qt::LeftButton);
-    m_window->Check1->click();
-    QTest::mouseClick(m_window->lblElem[26], Qt::LeftButton);
+    click(m_window->lblElem[1]);
+    click(m_window->Check1);
+    click(m_window->lblElem[26]);
     QCOMPARE(m_window->Label5->text(), QStringLiteral("Hydrogen (H)"));
     QCOMPARE(sheet()[0], QStringLiteral("Name\t\t\tHydrogen"));
 }
