@@ -2,6 +2,7 @@
 // the lines of the property sheet.
 
 #include "data/Module1.h"
+#include "data/classes.h"
 
 #include <QTest>
 
@@ -32,6 +33,10 @@ private slots:
     void sheetValuesStartAtColumn24();
     void sheetCaption();
     void unitRowWrittenBySheet();
+    void propertyTable_data();
+    void propertyTable();
+    void otherNames_data();
+    void otherNames();
 };
 
 void TestModule1::numericValue_data()
@@ -224,6 +229,76 @@ void TestModule1::unitRowWrittenBySheet()
     for (int p = 0; p <= 22; ++p) {
         QCOMPARE(ElemData[Module1::UnitRow][p], units[static_cast<std::size_t>(p)]);
     }
+}
+
+void TestModule1::propertyTable_data()
+{
+    QTest::addColumn<int>("property");
+    QTest::addColumn<QString>("caption");
+    QTest::addColumn<QString>("flags"); // t: sorts as text, r: "Rank by" takes it, n: numeric
+    const QStringList captions{"Name",
+                               "Symbol",
+                               "Atomic no.",
+                               "Atomic wt. [amu]",
+                               "Atomic radius [A]",
+                               "Boiling point [C]",
+                               "Melting point [C]",
+                               "Density [kg/m^3]",
+                               "Latent ht. of vapor [J/kg]",
+                               "Latent ht. of fusion [J/kg]",
+                               "Elect. cond. [abmho]",
+                               "Thermal cond. [W/m-C]",
+                               "Sp ht capacity [J/kg-C]",
+                               "Ionization potential [V]",
+                               "Electro negativity",
+                               "Valency",
+                               "Equivalent weight [amu]",
+                               "Crystal structure",
+                               "Discovered by",
+                               "Year of discovery",
+                               "Electronic config.",
+                               "Applications"};
+    const QStringList flags{"t",  "tr", "rn", "rn", "rn", "rn", "rn", "rn", "rn", "rn", "rn",
+                            "rn", "rn", "rn", "rn", "rn", "n",  "t",  "tr", "rn", "tr", "tr"};
+    for (int p = 1; p <= Module1::PropCount; ++p) {
+        QTest::addRow("%d", p) << p << captions[p - 1] << flags[p - 1];
+    }
+}
+
+void TestModule1::propertyTable()
+{
+    QFETCH(int, property);
+    QFETCH(QString, caption);
+    QFETCH(QString, flags);
+    const Module1::PropertyInfo &info = Module1::propertyInfo(property);
+    QCOMPARE(QString::fromLatin1(info.caption), caption);
+    QCOMPARE(info.sortsAsText, flags.contains('t'));
+    QCOMPARE(info.rankable, flags.contains('r'));
+    QCOMPARE(info.numeric, flags.contains('n'));
+    QVERIFY_THROWS_EXCEPTION(std::out_of_range, Module1::propertyInfo(0));
+    QVERIFY_THROWS_EXCEPTION(std::out_of_range, Module1::propertyInfo(23));
+}
+
+void TestModule1::otherNames_data()
+{
+    QTest::addColumn<QString>("answer");
+    QTest::addColumn<int>("element");
+    QTest::newRow("tungsten") << "TUNGSTEN" << 74;
+    QTest::newRow("aluminium") << "ALUMINIUM" << 13;
+    QTest::newRow("caesium") << "CAESIUM" << 55;
+    QTest::newRow("sulphur") << "SULPHUR" << 16;
+    QTest::newRow("rutherfordium") << "RUTHERFORDIUM" << 104;
+    QTest::newRow("meitnerium by symbol") << "MT" << 109;
+    QTest::newRow("only whole answers") << "TUNG" << 0;
+    QTest::newRow("upper-cased answers only") << "Tungsten" << 0;
+    QTest::newRow("the stored name is no other name") << "WOLFRAM" << 0;
+}
+
+void TestModule1::otherNames()
+{
+    QFETCH(QString, answer);
+    QFETCH(int, element);
+    QCOMPARE(Module1::otherNameElement(answer.toStdString()), element);
 }
 
 QTEST_GUILESS_MAIN(TestModule1)
