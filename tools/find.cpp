@@ -113,10 +113,11 @@ void Morvik::Command6_Click()
 
 void Morvik::restoreUnrecordedMarks()
 {
-    // Marks whose record was lost (an unwritable or damaged file) get their class colour.
+    // Marks whose record was lost (an unwritable or damaged file) get the colour they would
+    // have had.
     for (int i = 1; i <= Module1::ElemCount; ++i) {
         if (toBgr(tileColor(i)) == Colors::FoundMark) {
-            setTileColor(i, classColour(i));
+            setTileColor(i, unmarkedColour(i));
         }
     }
 }

@@ -195,6 +195,11 @@ void Morvik::colourTiles()
     }
 }
 
+QColor Morvik::unmarkedColour(int i) const
+{
+    return classColour(i);
+}
+
 QColor Morvik::classColour(int i) const
 {
     // Read from the legend's swatch, so a swatch and its class can never disagree.

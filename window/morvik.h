@@ -120,6 +120,8 @@ private:
     void placeRowCaptions();
     void placeGroupNumbers();
     void colourTiles();
+    // The colour tile i shows when Find has not marked it: the colour of its class.
+    QColor unmarkedColour(int i) const;
     QColor classColour(int i) const;
     QColor tileColor(int index) const;
     void setTileColor(int index, const QColor &color);
