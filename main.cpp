@@ -1,5 +1,6 @@
 #include "platform/qtplatform.h"
 #include "window/morvik.h"
+#include "window/translation.h"
 
 #include <QApplication>
 
@@ -10,6 +11,7 @@ int main(int argc, char *argv[])
     QApplication::setApplicationDisplayName(Morvik::Title);
     QApplication::setDesktopFileName(QStringLiteral("io.github.morvik.Morvik"));
 
+    const Translation translation;
     QtPlatform platform;
     Morvik window(platform);
     window.show();

@@ -6,6 +6,7 @@
 #include "columns/roworder.h"
 #include "data/Module1.h"
 #include "window/clicklabel.h"
+#include "window/shown.h"
 
 #include <QComboBox>
 #include <QLabel>
@@ -15,11 +16,13 @@
 
 QString Morvik::columnFormat()
 {
+    //: Button that switches to the column view; room for about 16 characters.
     return tr("Column format");
 }
 
 QString Morvik::tableFormat()
 {
+    //: Button that switches back to the chart; room for about 16 characters.
     return tr("Table format");
 }
 
@@ -85,7 +88,9 @@ void Morvik::fillColumns(const std::vector<int> &elements, int column0Property)
     }
     for (const int j : elements) {
         const auto &element = Module1::ElemData[j];
-        rows[0].append(QString::fromStdString(element[column0Property]));
+        rows[0].append(column0Property == Module1::Name
+                               ? Shown::name(j)
+                               : QString::fromStdString(element[column0Property]));
         for (int k = 1; k < ColumnCount; ++k) {
             rows[static_cast<std::size_t>(k)].append(
                     QString::fromStdString(element[firstScrolled + k]));

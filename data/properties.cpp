@@ -1,14 +1,11 @@
 #include "properties.h"
 
 #include "Module1.h"
+#include "translatable.h"
 
 #include <array>
 #include <stdexcept>
 #include <string>
-
-// Marks a text for Qt's translation tools, which are told to read it as QT_TRANSLATE_NOOP:
-// this library knows nothing of Qt, and the window translates the text where it shows it.
-#define TR_NOOP(context, text) text
 
 namespace Module1 {
 

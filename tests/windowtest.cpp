@@ -13,6 +13,12 @@ WindowTest::WindowTest(Start start)
 void WindowTest::init()
 {
     m_platform = new FakePlatform;
+    rebuildWindow();
+}
+
+void WindowTest::rebuildWindow()
+{
+    delete m_window;
     m_window = new Morvik(*m_platform);
     if (m_start == Start::Shown) {
         m_window->show();
@@ -86,5 +92,5 @@ void WindowTest::find(const QString &answer)
 void WindowTest::enterColumnView()
 {
     click(m_window->Command1);
-    QCOMPARE(m_window->Command1->text(), QStringLiteral("Table format"));
+    QCOMPARE(m_window->Command1->text(), QCoreApplication::translate("Morvik", "Table format"));
 }

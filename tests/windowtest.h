@@ -46,6 +46,10 @@ protected:
     QColor tileColour(int i) const;
     ElementSet tilesColoured(const QColor &colour) const;
 
+    // A new window in place of the one init() made, as after a restart: for a test that
+    // changes what the window reads at construction (the translation, the palette).
+    void rebuildWindow();
+
     // The user's ways in: a left click, Find answered with the given text, the view switch.
     static void click(QWidget *widget);
     void find(const QString &answer);

@@ -128,10 +128,8 @@ void Morvik::captionTiles()
             lblElem[i]->setText(QString::number(i));
         }
         //: A tile's name: atomic number, element name, symbol ("26. Iron (Fe)").
-        const QString name = tr("%1. %2 (%3)")
-                                     .arg(i)
-                                     .arg(text(ElemData[i][Property::Name]),
-                                          text(ElemData[i][Property::Symbol]));
+        const QString name =
+                tr("%1. %2 (%3)").arg(i).arg(Shown::name(i), text(ElemData[i][Property::Symbol]));
         lblElem[i]->setToolTip(QLatin1Char(' ') + name);
         lblElem[i]->setAccessibleName(name);
         lblElem[i]->setAccessibleDescription(className(Module1::elementClass(i)));
@@ -241,11 +239,11 @@ void Morvik::lblElem_Click(int Index)
 
 void Morvik::ShowProperties(int ElemNo)
 {
-    const std::vector<std::string> lines = Module1::SheetLines(ElemNo);
+    const QStringList lines = Shown::sheetLines(ElemNo);
     PropsList->clear();
-    for (const std::string &line : lines) {
-        auto *item = new QListWidgetItem(text(line), PropsList);
-        item->setData(Qt::AccessibleTextRole, spokenLine(item->text()));
+    for (const QString &line : lines) {
+        auto *item = new QListWidgetItem(line, PropsList);
+        item->setData(Qt::AccessibleTextRole, spokenLine(line));
     }
-    Label5->setText(text(Module1::SheetCaption(ElemNo)));
+    Label5->setText(Shown::sheetCaption(ElemNo));
 }

@@ -1,6 +1,7 @@
 #include "morvik.h"
 
 #include "data/Module1.h"
+#include "window/captionfit.h"
 #include "window/clicklabel.h"
 #include "window/shown.h"
 #include "window/tabdelegate.h"
@@ -73,15 +74,9 @@ QFont listFont()
     return font;
 }
 
-// The design sizes fit a narrow system font; where this desktop's font is wider, the caption
-// gets a slightly smaller size rather than being cut off or pushing the layout apart.
 void fitCaption(QWidget *widget, const QString &text, int room)
 {
-    QFont font = widget->font();
-    while (QFontMetrics(font).horizontalAdvance(text) > room && font.pointSizeF() > 6.5) {
-        font.setPointSizeF(font.pointSizeF() - 0.5);
-    }
-    widget->setFont(font);
+    CaptionFit::fit(widget, {text}, room);
 }
 
 } // namespace
@@ -145,7 +140,11 @@ void Morvik::setupGrid()
     setForeground(Label1[0], Colors::GroupNumberFore);
     Label1[0]->hide();
 
-    const std::array<QString, 2> rowTexts{tr("Lanthanides"), tr("Actinides")};
+    const std::array<QString, 2> rowTexts{
+            //: Caption of the detached row 58-71, bold; room for about 13 characters.
+            tr("Lanthanides"),
+            //: Caption of the detached row 90-103, bold; room for about 10 characters.
+            tr("Actinides")};
     for (int i = 0; i < 2; ++i) {
         Label2[i] = new QLabel(rowTexts[i], this);
         Label2[i]->setObjectName(arrayName("Label2", i));
@@ -159,8 +158,13 @@ void Morvik::setupGrid()
 
 void Morvik::setupLegend()
 {
-    const std::array<QString, Module1::ClassCount> legendTexts{tr("Metals"), tr("Metalloids"),
-                                                               tr("Non-metals")};
+    const std::array<QString, Module1::ClassCount> legendTexts{
+            //: Legend beside the metals' swatch; room for about 6 characters.
+            tr("Metals"),
+            //: Legend beside the metalloids' swatch; room for about 10 characters.
+            tr("Metalloids"),
+            //: Legend beside the non-metals' swatch; room for about 11 characters.
+            tr("Non-metals")};
     for (int i = 0; i < Module1::ClassCount; ++i) {
         Picture1[i] = new QFrame(this);
         Picture1[i]->setObjectName(arrayName("Picture1", i));
@@ -180,10 +184,12 @@ void Morvik::setupColumnView()
     Combo1 = new QComboBox(this);
     Combo1->setObjectName(QStringLiteral("Combo1"));
     place(Combo1, Design::Combo1);
+    //: What the ranking list shows before a choice; room for about 30 characters.
     Combo1->setPlaceholderText(tr("Choose a property"));
+    //: Caption of the ranking list in the column view; room for about 9 characters.
     Combo1->setAccessibleName(tr("Rank by"));
     Combo1->hide();
-    lblRankBy = new QLabel(tr("Rank by"), this);
+    lblRankBy = new QLabel(Combo1->accessibleName(), this);
     lblRankBy->setObjectName(QStringLiteral("lblRankBy"));
     place(lblRankBy, Design::lblRankBy);
     lblRankBy->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
@@ -191,6 +197,7 @@ void Morvik::setupColumnView()
     lblRankBy->hide();
 
     Label4 = new QLabel(
+            //: The column view's hint, one line; room for about 80 characters.
             tr("Click on a button to sort list by that property. Click again to sort in reverse "
                "order."),
             this);
@@ -233,6 +240,7 @@ void Morvik::setupColumnView()
 
 void Morvik::setupOptions()
 {
+    //: Caption of the two options below it; room for about 18 characters.
     Label3 = new QLabel(tr("Show elements by"), this);
     Label3->setObjectName(QStringLiteral("Label3"));
     place(Label3, Design::Label3);
@@ -252,8 +260,13 @@ void Morvik::setupOptions()
     place(Check1, Design::Check1);
     Check1->setChecked(true);
 
-    const std::array<QString, 3> texts{tr("Symbol"), tr("Atomic number"),
-                                       tr("Display properties on clicking")};
+    const std::array<QString, 3> texts{
+            //: Option: the tiles show symbols; room for about 7 characters.
+            tr("Symbol"),
+            //: Option: the tiles show atomic numbers; room for about 15 characters.
+            tr("Atomic number"),
+            //: Check box: a tile click shows the sheet; room for about 29 characters.
+            tr("Display properties on clicking")};
     for (int i = 0; i < 3; ++i) {
         Label6[i] = new ClickLabel(texts[i], this);
         Label6[i]->setObjectName(arrayName("Label6", i));
@@ -267,6 +280,7 @@ void Morvik::setupOptions()
 
 void Morvik::setupSheet()
 {
+    //: Link that writes the sheet to a file and opens it; room for about 6 characters.
     Label7 = new ClickLabel(tr("Export"), this);
     Label7->setObjectName(QStringLiteral("Label7"));
     place(Label7, Design::Label7);
@@ -274,6 +288,7 @@ void Morvik::setupSheet()
     Label7->setCursor(Qt::PointingHandCursor);
     fitCaption(Label7, Label7->text(), Label7->width());
 
+    //: Heading of the sheet before an element is chosen.
     Label5 = new QLabel(tr("Properties"), this);
     Label5->setObjectName(QStringLiteral("Label5"));
     QFont bold = Label5->font();
@@ -293,7 +308,11 @@ void Morvik::setupSheet()
 
 void Morvik::setupButtons()
 {
-    const std::array<QString, 3> captions{tr("Find"), tr("Refresh"), columnFormat()};
+    const std::array<QString, 3> captions{
+            //: Button; room for about 10 characters.
+            tr("Find"),
+            //: Button that takes Find's red marks away; room for about 10 characters.
+            tr("Refresh"), columnFormat()};
     const std::array<TwipsRect, 3> rects{Design::Command5, Design::Command6, Design::Command1};
     const std::array<QPushButton **, 3> buttons{&Command5, &Command6, &Command1};
     const std::array<QString, 3> names{QStringLiteral("Command5"), QStringLiteral("Command6"),
@@ -302,8 +321,10 @@ void Morvik::setupButtons()
         *buttons[i] = new QPushButton(captions[i], this);
         (*buttons[i])->setObjectName(names[i]);
         place(*buttons[i], rects[i]);
-        // Room for either caption of Command1 ("Column format", "Table format").
-        fitCaption(*buttons[i], captions[i], (*buttons[i])->width() - 8);
+        // Command1 shows either caption in turn.
+        const QStringList shown =
+                i == 2 ? QStringList{columnFormat(), tableFormat()} : QStringList{captions[i]};
+        CaptionFit::fit(*buttons[i], shown, CaptionFit::buttonRoom(*buttons[i]));
     }
 }
 

@@ -1,0 +1,293 @@
+// Morvik in German, French and Spanish: complete catalogues, the English window unchanged, and
+// a translated window that reads, lines up and fits.
+
+#include "data/Module1.h"
+#include "window/captionfit.h"
+#include "window/clicklabel.h"
+#include "window/shown.h"
+#include "window/translation.h"
+#include "windowtest.h"
+
+#include <QComboBox>
+#include <QDir>
+#include <QFile>
+#include <QLabel>
+#include <QListWidget>
+#include <QPushButton>
+#include <QRegularExpression>
+#include <QStyle>
+#include <QStyleOptionButton>
+#include <QTest>
+#include <QXmlStreamReader>
+
+#include <optional>
+
+namespace {
+
+struct Message
+{
+    QString context;
+    QString source;
+    QString translation;
+    bool finished;
+};
+
+QList<Message> catalogue(const QString &language)
+{
+    QFile file(QStringLiteral(MORVIK_TRANSLATIONS_DIR "/morvik_%1.ts").arg(language));
+    if (!file.open(QIODevice::ReadOnly)) {
+        return {};
+    }
+    QList<Message> messages;
+    QString context;
+    QXmlStreamReader xml(&file);
+    while (xml.readNextStartElement() || !xml.atEnd()) {
+        if (!xml.isStartElement()) {
+            continue;
+        }
+        if (xml.name() == QLatin1String("name")) {
+            context = xml.readElementText();
+        } else if (xml.name() == QLatin1String("message")) {
+            messages.append({context, {}, {}, true});
+        } else if (xml.name() == QLatin1String("source")) {
+            messages.last().source = xml.readElementText();
+        } else if (xml.name() == QLatin1String("translation")) {
+            messages.last().finished = xml.attributes().value(QLatin1String("type")).isEmpty();
+            messages.last().translation = xml.readElementText();
+        }
+    }
+    return messages;
+}
+
+// What a text must keep in every language: its placeholders and its line breaks.
+QStringList skeleton(const QString &text)
+{
+    QStringList parts;
+    static const QRegularExpression placeholder(QStringLiteral("%\\d"));
+    for (const auto &match : placeholder.globalMatch(text)) {
+        parts << match.captured();
+    }
+    parts.sort();
+    parts << QString::number(text.count(QLatin1Char('\n')));
+    return parts;
+}
+
+// The column at which the value of a sheet line starts once its TABs are expanded.
+int valueColumn(const QString &line)
+{
+    int column = 0;
+    int i = 0;
+    for (; i < line.size() && line[i] != QLatin1Char('\t'); ++i) {
+        ++column;
+    }
+    for (; i < line.size() && line[i] == QLatin1Char('\t'); ++i) {
+        column = (column / 8 + 1) * 8;
+    }
+    return column;
+}
+
+} // namespace
+
+class TestTranslation : public WindowTest
+{
+    Q_OBJECT
+
+private slots:
+    void catalogueComplete_data();
+    void catalogueComplete();
+    void englishUnchanged();
+    void englishTabsFollowTheRule();
+    void translatedWindow_data();
+    void translatedWindow();
+    void translatedSheetLinesUp_data();
+    void translatedSheetLinesUp();
+    void captionsFitAtTheFloor_data();
+    void captionsFitAtTheFloor();
+    void preferredEnglishWins();
+};
+
+void TestTranslation::catalogueComplete_data()
+{
+    QTest::addColumn<QString>("language");
+    QTest::newRow("de") << "de";
+    QTest::newRow("fr") << "fr";
+    QTest::newRow("es") << "es";
+}
+
+void TestTranslation::catalogueComplete()
+{
+    QFETCH(QString, language);
+    const QList<Message> messages = catalogue(language);
+    QVERIFY(messages.size() > 150);
+    int elements = 0;
+    for (const Message &message : messages) {
+        const QString where = message.context + QLatin1String(": ") + message.source;
+        QVERIFY2(message.finished && !message.translation.isEmpty(), qPrintable(where));
+        QVERIFY2(skeleton(message.translation) == skeleton(message.source), qPrintable(where));
+        elements += message.context == QLatin1String("Element");
+    }
+    QCOMPARE(elements, Module1::ElemCount);
+}
+
+void TestTranslation::englishUnchanged()
+{
+    for (int i = 1; i <= Module1::ElemCount; ++i) {
+        QStringList stored;
+        for (const std::string &line : Module1::SheetLines(i)) {
+            stored << QString::fromStdString(line);
+        }
+        QCOMPARE(Shown::sheetLines(i), stored);
+        QCOMPARE(Shown::sheetCaption(i), QString::fromStdString(Module1::SheetCaption(i)));
+        QCOMPARE(Shown::name(i), QString::fromStdString(Module1::ElemData[i][Module1::Name]));
+    }
+}
+
+void TestTranslation::englishTabsFollowTheRule()
+{
+    // The rule that lines up a translated sheet gives the English labels their own TAB counts.
+    int longest = 0;
+    for (int p = 1; p <= Module1::PropCount; ++p) {
+        longest = std::max(longest, int(qstrlen(Module1::propertyInfo(p).label)));
+    }
+    for (int p = 1; p <= Module1::PropCount; ++p) {
+        const Module1::PropertyInfo &info = Module1::propertyInfo(p);
+        QCOMPARE(Shown::sheetTabs(int(qstrlen(info.label)), longest), info.tabs);
+    }
+}
+
+void TestTranslation::translatedWindow_data()
+{
+    QTest::addColumn<QString>("locale");
+    QTest::addColumn<QString>("find");
+    QTest::addColumn<QString>("promptStart");
+    QTest::addColumn<QString>("ironCaption");
+    QTest::addColumn<QString>("ironTooltip");
+    QTest::newRow("de") << "de_DE" << "Suchen" << "Ganz" << "Eisen (Fe)" << " 26. Eisen (Fe)";
+    QTest::newRow("fr") << "fr_FR" << "Chercher" << "Saisissez" << "Fer (Fe)" << " 26. Fer (Fe)";
+    QTest::newRow("es") << "es_ES" << "Buscar" << "Escriba" << "Hierro (Fe)"
+                        << " 26. Hierro (Fe)";
+}
+
+void TestTranslation::translatedWindow()
+{
+    QFETCH(QString, locale);
+    QFETCH(QString, find);
+    QFETCH(QString, promptStart);
+    QFETCH(QString, ironCaption);
+    QFETCH(QString, ironTooltip);
+    const Translation translation{QLocale(locale)};
+    QCOMPARE(translation.language(), locale.left(2));
+    rebuildWindow();
+    QCOMPARE(m_window->Command5->text(), find);
+    QCOMPARE(m_window->lblElem[26]->toolTip(), ironTooltip);
+    click(m_window->lblElem[26]);
+    QCOMPARE(m_window->Label5->text(), ironCaption);
+    QCOMPARE(sheet().first().section(QLatin1Char('\t'), -1), ironCaption.section(' ', 0, 0));
+    this->find(QStringLiteral("fe"));
+    QVERIFY2(m_platform->prompts.first().prompt.startsWith(promptStart),
+             qPrintable(m_platform->prompts.first().prompt));
+    enterColumnView();
+    QCOMPARE(m_window->Command1->text() == QStringLiteral("Table format"), false);
+}
+
+void TestTranslation::translatedSheetLinesUp_data()
+{
+    catalogueComplete_data();
+}
+
+void TestTranslation::translatedSheetLinesUp()
+{
+    QFETCH(QString, language);
+    const Translation translation{QLocale(language)};
+    for (int i : {1, 26, 89, 109}) {
+        const QStringList lines = Shown::sheetLines(i);
+        QCOMPARE(lines.size(), Module1::PropCount);
+        const int column = valueColumn(lines.first());
+        QCOMPARE(column % 8, 0);
+        for (int p = 1; p <= Module1::PropCount; ++p) {
+            const QString &line = lines[p - 1];
+            QVERIFY2(valueColumn(line) == column, qPrintable(line));
+            QVERIFY(valueColumn(line) > line.section(QLatin1Char('\t'), 0, 0).size());
+        }
+    }
+}
+
+void TestTranslation::captionsFitAtTheFloor_data()
+{
+    QTest::addColumn<QString>("locale");
+    QTest::newRow("en") << "C";
+    QTest::newRow("de") << "de_DE";
+    QTest::newRow("fr") << "fr_FR";
+    QTest::newRow("es") << "es_ES";
+}
+
+void TestTranslation::captionsFitAtTheFloor()
+{
+    QFETCH(QString, locale);
+    const Translation translation{QLocale(locale)};
+    rebuildWindow();
+    struct Caption
+    {
+        QWidget *control;
+        QString text;
+        int room;
+    };
+    QList<Caption> captions;
+    for (QLabel *label : {m_window->Label2[0], m_window->Label2[1], m_window->Legend[0],
+                          m_window->Legend[1], m_window->Legend[2], m_window->Label4,
+                          m_window->Label3, m_window->lblRankBy}) {
+        captions.append({label, label->text(), label->width()});
+    }
+    for (ClickLabel *label : {m_window->Label6[0], m_window->Label6[1], m_window->Label6[2],
+                              m_window->Label7}) {
+        captions.append({label, label->text(), label->width()});
+    }
+    for (QPushButton *button : {m_window->Command5, m_window->Command6, m_window->Command1}) {
+        captions.append({button, button->text(), CaptionFit::buttonRoom(button)});
+    }
+    enterColumnView();
+    captions.append({m_window->Command1, m_window->Command1->text(),
+                     CaptionFit::buttonRoom(m_window->Command1)});
+    // The headers wrap their captions: every property's must fit a header in width and height.
+    QStringList tooWide;
+    QPushButton *header = m_window->command4[1];
+    QStyleOptionButton option;
+    option.initFrom(header);
+    const QRect inside = header->style()
+                                 ->subElementRect(QStyle::SE_PushButtonContents, &option, header)
+                                 .adjusted(1, 0, -1, 0);
+    for (int p = 1; p <= Module1::PropCount; ++p) {
+        const QRect wrapped = header->fontMetrics().boundingRect(
+                inside, Qt::AlignCenter | Qt::TextWordWrap, Shown::caption(p));
+        if (wrapped.width() > inside.width() || wrapped.height() > inside.height()) {
+            tooWide << QStringLiteral("header \"%1\": %2x%3 pixels, room %4x%5")
+                               .arg(Shown::caption(p))
+                               .arg(wrapped.width())
+                               .arg(wrapped.height())
+                               .arg(inside.width())
+                               .arg(inside.height());
+        }
+    }
+    for (const Caption &caption : captions) {
+        const int width = CaptionFit::widthAtFloor(caption.control->font(), caption.text);
+        if (width > caption.room) {
+            tooWide << QStringLiteral("%1 \"%2\": %3 pixels at the floor, room %4")
+                               .arg(caption.control->objectName(), caption.text)
+                               .arg(width)
+                               .arg(caption.room);
+        }
+    }
+    QVERIFY2(tooWide.isEmpty(), qPrintable(tooWide.join(QLatin1String("; "))));
+}
+
+void TestTranslation::preferredEnglishWins()
+{
+    // English first, German second: the program's own language.
+    const Translation translation{QLocale(QStringLiteral("en_GB"))};
+    QVERIFY(translation.language().isEmpty());
+    rebuildWindow();
+    QCOMPARE(m_window->Command5->text(), QStringLiteral("Find"));
+}
+
+QTEST_MAIN(TestTranslation)
+#include "tst_translation.moc"

@@ -1,0 +1,792 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="de">
+<context>
+    <name>Element</name>
+    <message>
+        <source>Hydrogen</source>
+        <translation>Wasserstoff</translation>
+    </message>
+    <message>
+        <source>Helium</source>
+        <translation>Helium</translation>
+    </message>
+    <message>
+        <source>Lithium</source>
+        <translation>Lithium</translation>
+    </message>
+    <message>
+        <source>Beryllium</source>
+        <translation>Beryllium</translation>
+    </message>
+    <message>
+        <source>Boron</source>
+        <translation>Bor</translation>
+    </message>
+    <message>
+        <source>Carbon</source>
+        <translation>Kohlenstoff</translation>
+    </message>
+    <message>
+        <source>Nitrogen</source>
+        <translation>Stickstoff</translation>
+    </message>
+    <message>
+        <source>Oxygen</source>
+        <translation>Sauerstoff</translation>
+    </message>
+    <message>
+        <source>Fluorine</source>
+        <translation>Fluor</translation>
+    </message>
+    <message>
+        <source>Neon</source>
+        <translation>Neon</translation>
+    </message>
+    <message>
+        <source>Sodium</source>
+        <translation>Natrium</translation>
+    </message>
+    <message>
+        <source>Magnesium</source>
+        <translation>Magnesium</translation>
+    </message>
+    <message>
+        <source>Aluminum</source>
+        <translation>Aluminium</translation>
+    </message>
+    <message>
+        <source>Silicon</source>
+        <translation>Silicium</translation>
+    </message>
+    <message>
+        <source>Phosphorus</source>
+        <translation>Phosphor</translation>
+    </message>
+    <message>
+        <source>Sulfur</source>
+        <translation>Schwefel</translation>
+    </message>
+    <message>
+        <source>Chlorine</source>
+        <translation>Chlor</translation>
+    </message>
+    <message>
+        <source>Argon</source>
+        <translation>Argon</translation>
+    </message>
+    <message>
+        <source>Potassium</source>
+        <translation>Kalium</translation>
+    </message>
+    <message>
+        <source>Calcium</source>
+        <translation>Calcium</translation>
+    </message>
+    <message>
+        <source>Scandium</source>
+        <translation>Scandium</translation>
+    </message>
+    <message>
+        <source>Titanium</source>
+        <translation>Titan</translation>
+    </message>
+    <message>
+        <source>Vanadium</source>
+        <translation>Vanadium</translation>
+    </message>
+    <message>
+        <source>Chromium</source>
+        <translation>Chrom</translation>
+    </message>
+    <message>
+        <source>Manganese</source>
+        <translation>Mangan</translation>
+    </message>
+    <message>
+        <source>Iron</source>
+        <translation>Eisen</translation>
+    </message>
+    <message>
+        <source>Cobalt</source>
+        <translation>Cobalt</translation>
+    </message>
+    <message>
+        <source>Nickel</source>
+        <translation>Nickel</translation>
+    </message>
+    <message>
+        <source>Copper</source>
+        <translation>Kupfer</translation>
+    </message>
+    <message>
+        <source>Zinc</source>
+        <translation>Zink</translation>
+    </message>
+    <message>
+        <source>Gallium</source>
+        <translation>Gallium</translation>
+    </message>
+    <message>
+        <source>Germanium</source>
+        <translation>Germanium</translation>
+    </message>
+    <message>
+        <source>Arsenic</source>
+        <translation>Arsen</translation>
+    </message>
+    <message>
+        <source>Selenium</source>
+        <translation>Selen</translation>
+    </message>
+    <message>
+        <source>Bromine</source>
+        <translation>Brom</translation>
+    </message>
+    <message>
+        <source>Krypton</source>
+        <translation>Krypton</translation>
+    </message>
+    <message>
+        <source>Rubidium</source>
+        <translation>Rubidium</translation>
+    </message>
+    <message>
+        <source>Strontium</source>
+        <translation>Strontium</translation>
+    </message>
+    <message>
+        <source>Yttrium</source>
+        <translation>Yttrium</translation>
+    </message>
+    <message>
+        <source>Zirconium</source>
+        <translation>Zirconium</translation>
+    </message>
+    <message>
+        <source>Niobium</source>
+        <translation>Niob</translation>
+    </message>
+    <message>
+        <source>Molybdenum</source>
+        <translation>Molybdän</translation>
+    </message>
+    <message>
+        <source>Technetium</source>
+        <translation>Technetium</translation>
+    </message>
+    <message>
+        <source>Ruthenium</source>
+        <translation>Ruthenium</translation>
+    </message>
+    <message>
+        <source>Rhodium</source>
+        <translation>Rhodium</translation>
+    </message>
+    <message>
+        <source>Palladium</source>
+        <translation>Palladium</translation>
+    </message>
+    <message>
+        <source>Silver</source>
+        <translation>Silber</translation>
+    </message>
+    <message>
+        <source>Cadmium</source>
+        <translation>Cadmium</translation>
+    </message>
+    <message>
+        <source>Indium</source>
+        <translation>Indium</translation>
+    </message>
+    <message>
+        <source>Tin</source>
+        <translation>Zinn</translation>
+    </message>
+    <message>
+        <source>Antimony</source>
+        <translation>Antimon</translation>
+    </message>
+    <message>
+        <source>Tellurium</source>
+        <translation>Tellur</translation>
+    </message>
+    <message>
+        <source>Iodine</source>
+        <translation>Iod</translation>
+    </message>
+    <message>
+        <source>Xenon</source>
+        <translation>Xenon</translation>
+    </message>
+    <message>
+        <source>Cesium</source>
+        <translation>Caesium</translation>
+    </message>
+    <message>
+        <source>Barium</source>
+        <translation>Barium</translation>
+    </message>
+    <message>
+        <source>Lanthanum</source>
+        <translation>Lanthan</translation>
+    </message>
+    <message>
+        <source>Cerium</source>
+        <translation>Cer</translation>
+    </message>
+    <message>
+        <source>Praseodymium</source>
+        <translation>Praseodym</translation>
+    </message>
+    <message>
+        <source>Neodymium</source>
+        <translation>Neodym</translation>
+    </message>
+    <message>
+        <source>Promethium</source>
+        <translation>Promethium</translation>
+    </message>
+    <message>
+        <source>Samarium</source>
+        <translation>Samarium</translation>
+    </message>
+    <message>
+        <source>Europium</source>
+        <translation>Europium</translation>
+    </message>
+    <message>
+        <source>Gadolinium</source>
+        <translation>Gadolinium</translation>
+    </message>
+    <message>
+        <source>Terbium</source>
+        <translation>Terbium</translation>
+    </message>
+    <message>
+        <source>Dysprosium</source>
+        <translation>Dysprosium</translation>
+    </message>
+    <message>
+        <source>Holmium</source>
+        <translation>Holmium</translation>
+    </message>
+    <message>
+        <source>Erbium</source>
+        <translation>Erbium</translation>
+    </message>
+    <message>
+        <source>Thulium</source>
+        <translation>Thulium</translation>
+    </message>
+    <message>
+        <source>Ytterbium</source>
+        <translation>Ytterbium</translation>
+    </message>
+    <message>
+        <source>Lutetium</source>
+        <translation>Lutetium</translation>
+    </message>
+    <message>
+        <source>Hafnium</source>
+        <translation>Hafnium</translation>
+    </message>
+    <message>
+        <source>Tantalum</source>
+        <translation>Tantal</translation>
+    </message>
+    <message>
+        <source>Wolfram</source>
+        <translation>Wolfram</translation>
+    </message>
+    <message>
+        <source>Rhenium</source>
+        <translation>Rhenium</translation>
+    </message>
+    <message>
+        <source>Osmium</source>
+        <translation>Osmium</translation>
+    </message>
+    <message>
+        <source>Iridium</source>
+        <translation>Iridium</translation>
+    </message>
+    <message>
+        <source>Platinum</source>
+        <translation>Platin</translation>
+    </message>
+    <message>
+        <source>Gold</source>
+        <translation>Gold</translation>
+    </message>
+    <message>
+        <source>Mercury</source>
+        <translation>Quecksilber</translation>
+    </message>
+    <message>
+        <source>Thallium</source>
+        <translation>Thallium</translation>
+    </message>
+    <message>
+        <source>Lead</source>
+        <translation>Blei</translation>
+    </message>
+    <message>
+        <source>Bismuth</source>
+        <translation>Bismut</translation>
+    </message>
+    <message>
+        <source>Polonium</source>
+        <translation>Polonium</translation>
+    </message>
+    <message>
+        <source>Astatine</source>
+        <translation>Astat</translation>
+    </message>
+    <message>
+        <source>Radon</source>
+        <translation>Radon</translation>
+    </message>
+    <message>
+        <source>Francium</source>
+        <translation>Francium</translation>
+    </message>
+    <message>
+        <source>Radium</source>
+        <translation>Radium</translation>
+    </message>
+    <message>
+        <source>Actinium</source>
+        <translation>Actinium</translation>
+    </message>
+    <message>
+        <source>Thorium</source>
+        <translation>Thorium</translation>
+    </message>
+    <message>
+        <source>Protactinium</source>
+        <translation>Protactinium</translation>
+    </message>
+    <message>
+        <source>Uranium</source>
+        <translation>Uran</translation>
+    </message>
+    <message>
+        <source>Neptunium</source>
+        <translation>Neptunium</translation>
+    </message>
+    <message>
+        <source>Plutonium</source>
+        <translation>Plutonium</translation>
+    </message>
+    <message>
+        <source>Americium</source>
+        <translation>Americium</translation>
+    </message>
+    <message>
+        <source>Curium</source>
+        <translation>Curium</translation>
+    </message>
+    <message>
+        <source>Berkelium</source>
+        <translation>Berkelium</translation>
+    </message>
+    <message>
+        <source>Californium</source>
+        <translation>Californium</translation>
+    </message>
+    <message>
+        <source>Einsteinium</source>
+        <translation>Einsteinium</translation>
+    </message>
+    <message>
+        <source>Fermium</source>
+        <translation>Fermium</translation>
+    </message>
+    <message>
+        <source>Mendelevium</source>
+        <translation>Mendelevium</translation>
+    </message>
+    <message>
+        <source>Nobelium</source>
+        <translation>Nobelium</translation>
+    </message>
+    <message>
+        <source>Lawrencium</source>
+        <translation>Lawrencium</translation>
+    </message>
+    <message>
+        <source>Unnilquadium</source>
+        <translation>Unnilquadium</translation>
+    </message>
+    <message>
+        <source>Unnilpentium</source>
+        <translation>Unnilpentium</translation>
+    </message>
+    <message>
+        <source>Unnilhexium</source>
+        <translation>Unnilhexium</translation>
+    </message>
+    <message>
+        <source>Unnilseptium</source>
+        <translation>Unnilseptium</translation>
+    </message>
+    <message>
+        <source>Unniloctium</source>
+        <translation>Unniloctium</translation>
+    </message>
+    <message>
+        <source>Unnilennium</source>
+        <translation>Unnilennium</translation>
+    </message>
+</context>
+<context>
+    <name>ExportFile</name>
+    <message>
+        <source>a symbolic link stands at that name</source>
+        <translation>unter diesem Namen existiert ein symbolischer Link</translation>
+    </message>
+    <message>
+        <source>the file belongs to another user</source>
+        <translation>die Datei gehört einem anderen Benutzer</translation>
+    </message>
+</context>
+<context>
+    <name>Morvik</name>
+    <message>
+        <source>%1 (%2)</source>
+        <extracomment>The heading of an element&apos;s sheet: name and symbol, &quot;Iron (Fe)&quot;.</extracomment>
+        <translation>%1 (%2)</translation>
+    </message>
+    <message>
+        <source>Lanthanides</source>
+        <extracomment>Caption of the detached row 58-71, bold; room for about 13 characters.</extracomment>
+        <translation>Lanthanide</translation>
+    </message>
+    <message>
+        <source>Actinides</source>
+        <extracomment>Caption of the detached row 90-103, bold; room for about 10 characters.</extracomment>
+        <translation>Actinide</translation>
+    </message>
+    <message>
+        <source>Metals</source>
+        <extracomment>Legend beside the metals&apos; swatch; room for about 6 characters.</extracomment>
+        <translation>Metall</translation>
+    </message>
+    <message>
+        <source>Metalloids</source>
+        <extracomment>Legend beside the metalloids&apos; swatch; room for about 10 characters.</extracomment>
+        <translation>Metalloid</translation>
+    </message>
+    <message>
+        <source>Non-metals</source>
+        <extracomment>Legend beside the non-metals&apos; swatch; room for about 11 characters.</extracomment>
+        <translation>Nichtmetall</translation>
+    </message>
+    <message>
+        <source>Choose a property</source>
+        <extracomment>What the ranking list shows before a choice; room for about 30 characters.</extracomment>
+        <translation>Eigenschaft wählen</translation>
+    </message>
+    <message>
+        <source>Rank by</source>
+        <extracomment>Caption of the ranking list in the column view; room for about 9 characters.</extracomment>
+        <translation>Rangfolge</translation>
+    </message>
+    <message>
+        <source>Click on a button to sort list by that property. Click again to sort in reverse order.</source>
+        <extracomment>The column view&apos;s hint, one line; room for about 80 characters.</extracomment>
+        <translation>Zum Sortieren auf eine Schaltfläche klicken, zum Umkehren erneut klicken.</translation>
+    </message>
+    <message>
+        <source>Show elements by</source>
+        <extracomment>Caption of the two options below it; room for about 18 characters.</extracomment>
+        <translation>Anzeigen als</translation>
+    </message>
+    <message>
+        <source>Symbol</source>
+        <extracomment>Option: the tiles show symbols; room for about 7 characters.</extracomment>
+        <translation>Symbol</translation>
+    </message>
+    <message>
+        <source>Atomic number</source>
+        <extracomment>Option: the tiles show atomic numbers; room for about 15 characters.</extracomment>
+        <translation>Ordnungszahl</translation>
+    </message>
+    <message>
+        <source>Display properties on clicking</source>
+        <extracomment>Check box: a tile click shows the sheet; room for about 29 characters.</extracomment>
+        <translation>Eigenschaften per Klick</translation>
+    </message>
+    <message>
+        <source>Export</source>
+        <extracomment>Link that writes the sheet to a file and opens it; room for about 6 characters.</extracomment>
+        <translation>Export</translation>
+    </message>
+    <message>
+        <source>Properties</source>
+        <extracomment>Heading of the sheet before an element is chosen.</extracomment>
+        <translation>Eigenschaften</translation>
+    </message>
+    <message>
+        <source>Find</source>
+        <extracomment>Button; room for about 10 characters.</extracomment>
+        <translation>Suchen</translation>
+    </message>
+    <message>
+        <source>Refresh</source>
+        <extracomment>Button that takes Find&apos;s red marks away; room for about 10 characters.</extracomment>
+        <translation>Aufheben</translation>
+    </message>
+    <message>
+        <source>Metalloid</source>
+        <translation>Metalloid</translation>
+    </message>
+    <message>
+        <source>Non-metal</source>
+        <translation>Nichtmetall</translation>
+    </message>
+    <message>
+        <source>Metal</source>
+        <translation>Metall</translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <extracomment>How a screen reader hears a sheet line: the label, then the value with its unit.</extracomment>
+        <translation>%1: %2</translation>
+    </message>
+    <message>
+        <source>%1. %2 (%3)</source>
+        <extracomment>A tile&apos;s name: atomic number, element name, symbol (&quot;26. Iron (Fe)&quot;).</extracomment>
+        <translation>%1. %2 (%3)</translation>
+    </message>
+    <message>
+        <source>Not yet supported</source>
+        <translation>Noch nicht unterstützt</translation>
+    </message>
+    <message>
+        <source>Column format</source>
+        <extracomment>Button that switches to the column view; room for about 16 characters.</extracomment>
+        <translation>Spaltenansicht</translation>
+    </message>
+    <message>
+        <source>Table format</source>
+        <extracomment>Button that switches back to the chart; room for about 16 characters.</extracomment>
+        <translation>Tabellenansicht</translation>
+    </message>
+    <message>
+        <source>Enter partial or full 
+
+ ELEMENT NAME or
+ SYMBOL or
+ ATOMIC NUMBER</source>
+        <translation>Ganz oder teilweise eingeben: 
+
+ ELEMENTNAME oder
+ SYMBOL oder
+ ORDNUNGSZAHL</translation>
+    </message>
+    <message>
+        <source>Sorry, no matches found.</source>
+        <translation>Leider wurden keine Treffer gefunden.</translation>
+    </message>
+    <message>
+        <source>Select an element first.</source>
+        <translation>Wählen Sie zuerst ein Element aus.</translation>
+    </message>
+    <message>
+        <source>there is no temporary folder</source>
+        <translation>es gibt keinen temporären Ordner</translation>
+    </message>
+    <message>
+        <source>The properties were saved in %1, but the text editor could not be started. Open the file yourself.</source>
+        <translation>Die Eigenschaften wurden in %1 gespeichert, aber der Texteditor konnte nicht gestartet werden. Öffnen Sie die Datei bitte selbst.</translation>
+    </message>
+    <message>
+        <source>The properties could not be exported to %1: %2.</source>
+        <translation>Die Eigenschaften konnten nicht in %1 exportiert werden: %2.</translation>
+    </message>
+</context>
+<context>
+    <name>Property</name>
+    <message>
+        <source>Name</source>
+        <translation>Name</translation>
+    </message>
+    <message>
+        <source>Symbol</source>
+        <translation>Symbol</translation>
+    </message>
+    <message>
+        <source>Atomic no.</source>
+        <translation>Ordnungszahl</translation>
+    </message>
+    <message>
+        <source>Atomic wt. [amu]</source>
+        <translation>Atommasse [amu]</translation>
+    </message>
+    <message>
+        <source>Atomic radius [A]</source>
+        <translation>Atomradius [A]</translation>
+    </message>
+    <message>
+        <source>Boiling point [C]</source>
+        <translation>Siedepunkt [C]</translation>
+    </message>
+    <message>
+        <source>Melting point [C]</source>
+        <translation>Schmelzpunkt [C]</translation>
+    </message>
+    <message>
+        <source>Density [kg/m^3]</source>
+        <translation>Dichte [kg/m^3]</translation>
+    </message>
+    <message>
+        <source>Latent ht. of vapor [J/kg]</source>
+        <translation>Verdampf.-Wärme [J/kg]</translation>
+    </message>
+    <message>
+        <source>Latent ht. of fusion [J/kg]</source>
+        <translation>Schmelzwärme [J/kg]</translation>
+    </message>
+    <message>
+        <source>Elect. cond. [abmho]</source>
+        <translation>Elektr. Leitf. [abmho]</translation>
+    </message>
+    <message>
+        <source>Thermal cond. [W/m-C]</source>
+        <translation>Wärmeleitf. [W/m-C]</translation>
+    </message>
+    <message>
+        <source>Sp ht capacity [J/kg-C]</source>
+        <translation>Spez. Wärme [J/kg-C]</translation>
+    </message>
+    <message>
+        <source>Ionization potential [V]</source>
+        <translation>Ionis.-Potential [V]</translation>
+    </message>
+    <message>
+        <source>Electro negativity</source>
+        <translation>Elektro-negativität</translation>
+    </message>
+    <message>
+        <source>Valency</source>
+        <translation>Wertigkeit</translation>
+    </message>
+    <message>
+        <source>Equivalent weight [amu]</source>
+        <translation>Äquiv.-Masse [amu]</translation>
+    </message>
+    <message>
+        <source>Crystal structure</source>
+        <translation>Kristallstruktur</translation>
+    </message>
+    <message>
+        <source>Discovered by</source>
+        <translation>Entdeckt von</translation>
+    </message>
+    <message>
+        <source>Year of discovery</source>
+        <translation>Jahr der Entdeckung</translation>
+    </message>
+    <message>
+        <source>Electronic config.</source>
+        <translation>Elektronen-Konfig.</translation>
+    </message>
+    <message>
+        <source>Applications</source>
+        <translation>Anwendungen</translation>
+    </message>
+</context>
+<context>
+    <name>SheetLabel</name>
+    <message>
+        <source>Name</source>
+        <translation>Name</translation>
+    </message>
+    <message>
+        <source>Symbol</source>
+        <translation>Symbol</translation>
+    </message>
+    <message>
+        <source>Atomic number</source>
+        <translation>Ordnungszahl</translation>
+    </message>
+    <message>
+        <source>Atomic weight</source>
+        <translation>Atommasse</translation>
+    </message>
+    <message>
+        <source>Atomic radius</source>
+        <translation>Atomradius</translation>
+    </message>
+    <message>
+        <source>Boiling point</source>
+        <translation>Siedepunkt</translation>
+    </message>
+    <message>
+        <source>Melting point</source>
+        <translation>Schmelzpunkt</translation>
+    </message>
+    <message>
+        <source>Density</source>
+        <translation>Dichte</translation>
+    </message>
+    <message>
+        <source>Latent ht. of vapor</source>
+        <translation>Verdampfungswärme</translation>
+    </message>
+    <message>
+        <source>Latent ht. of fusion</source>
+        <translation>Schmelzwärme</translation>
+    </message>
+    <message>
+        <source>Electrical conduct.</source>
+        <translation>Elektr. Leitfähigkeit</translation>
+    </message>
+    <message>
+        <source>Thermal conduct.</source>
+        <translation>Wärmeleitfähigkeit</translation>
+    </message>
+    <message>
+        <source>Specific heat capacity</source>
+        <translation>Spez. Wärmekapazität</translation>
+    </message>
+    <message>
+        <source>Ionization potential</source>
+        <translation>Ionisierungspotential</translation>
+    </message>
+    <message>
+        <source>Electronegativity</source>
+        <translation>Elektronegativität</translation>
+    </message>
+    <message>
+        <source>Valency</source>
+        <translation>Wertigkeit</translation>
+    </message>
+    <message>
+        <source>Equivalent weight</source>
+        <translation>Äquivalentmasse</translation>
+    </message>
+    <message>
+        <source>Crystal structure</source>
+        <translation>Kristallstruktur</translation>
+    </message>
+    <message>
+        <source>Discovered by</source>
+        <translation>Entdeckt von</translation>
+    </message>
+    <message>
+        <source>Year of discovery</source>
+        <translation>Entdeckungsjahr</translation>
+    </message>
+    <message>
+        <source>Electronic config.</source>
+        <translation>Elektronenkonfiguration</translation>
+    </message>
+    <message>
+        <source>Applications</source>
+        <translation>Anwendungen</translation>
+    </message>
+</context>
+</TS>

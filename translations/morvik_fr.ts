@@ -1,0 +1,792 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="fr">
+<context>
+    <name>Element</name>
+    <message>
+        <source>Hydrogen</source>
+        <translation>Hydrogène</translation>
+    </message>
+    <message>
+        <source>Helium</source>
+        <translation>Hélium</translation>
+    </message>
+    <message>
+        <source>Lithium</source>
+        <translation>Lithium</translation>
+    </message>
+    <message>
+        <source>Beryllium</source>
+        <translation>Béryllium</translation>
+    </message>
+    <message>
+        <source>Boron</source>
+        <translation>Bore</translation>
+    </message>
+    <message>
+        <source>Carbon</source>
+        <translation>Carbone</translation>
+    </message>
+    <message>
+        <source>Nitrogen</source>
+        <translation>Azote</translation>
+    </message>
+    <message>
+        <source>Oxygen</source>
+        <translation>Oxygène</translation>
+    </message>
+    <message>
+        <source>Fluorine</source>
+        <translation>Fluor</translation>
+    </message>
+    <message>
+        <source>Neon</source>
+        <translation>Néon</translation>
+    </message>
+    <message>
+        <source>Sodium</source>
+        <translation>Sodium</translation>
+    </message>
+    <message>
+        <source>Magnesium</source>
+        <translation>Magnésium</translation>
+    </message>
+    <message>
+        <source>Aluminum</source>
+        <translation>Aluminium</translation>
+    </message>
+    <message>
+        <source>Silicon</source>
+        <translation>Silicium</translation>
+    </message>
+    <message>
+        <source>Phosphorus</source>
+        <translation>Phosphore</translation>
+    </message>
+    <message>
+        <source>Sulfur</source>
+        <translation>Soufre</translation>
+    </message>
+    <message>
+        <source>Chlorine</source>
+        <translation>Chlore</translation>
+    </message>
+    <message>
+        <source>Argon</source>
+        <translation>Argon</translation>
+    </message>
+    <message>
+        <source>Potassium</source>
+        <translation>Potassium</translation>
+    </message>
+    <message>
+        <source>Calcium</source>
+        <translation>Calcium</translation>
+    </message>
+    <message>
+        <source>Scandium</source>
+        <translation>Scandium</translation>
+    </message>
+    <message>
+        <source>Titanium</source>
+        <translation>Titane</translation>
+    </message>
+    <message>
+        <source>Vanadium</source>
+        <translation>Vanadium</translation>
+    </message>
+    <message>
+        <source>Chromium</source>
+        <translation>Chrome</translation>
+    </message>
+    <message>
+        <source>Manganese</source>
+        <translation>Manganèse</translation>
+    </message>
+    <message>
+        <source>Iron</source>
+        <translation>Fer</translation>
+    </message>
+    <message>
+        <source>Cobalt</source>
+        <translation>Cobalt</translation>
+    </message>
+    <message>
+        <source>Nickel</source>
+        <translation>Nickel</translation>
+    </message>
+    <message>
+        <source>Copper</source>
+        <translation>Cuivre</translation>
+    </message>
+    <message>
+        <source>Zinc</source>
+        <translation>Zinc</translation>
+    </message>
+    <message>
+        <source>Gallium</source>
+        <translation>Gallium</translation>
+    </message>
+    <message>
+        <source>Germanium</source>
+        <translation>Germanium</translation>
+    </message>
+    <message>
+        <source>Arsenic</source>
+        <translation>Arsenic</translation>
+    </message>
+    <message>
+        <source>Selenium</source>
+        <translation>Sélénium</translation>
+    </message>
+    <message>
+        <source>Bromine</source>
+        <translation>Brome</translation>
+    </message>
+    <message>
+        <source>Krypton</source>
+        <translation>Krypton</translation>
+    </message>
+    <message>
+        <source>Rubidium</source>
+        <translation>Rubidium</translation>
+    </message>
+    <message>
+        <source>Strontium</source>
+        <translation>Strontium</translation>
+    </message>
+    <message>
+        <source>Yttrium</source>
+        <translation>Yttrium</translation>
+    </message>
+    <message>
+        <source>Zirconium</source>
+        <translation>Zirconium</translation>
+    </message>
+    <message>
+        <source>Niobium</source>
+        <translation>Niobium</translation>
+    </message>
+    <message>
+        <source>Molybdenum</source>
+        <translation>Molybdène</translation>
+    </message>
+    <message>
+        <source>Technetium</source>
+        <translation>Technétium</translation>
+    </message>
+    <message>
+        <source>Ruthenium</source>
+        <translation>Ruthénium</translation>
+    </message>
+    <message>
+        <source>Rhodium</source>
+        <translation>Rhodium</translation>
+    </message>
+    <message>
+        <source>Palladium</source>
+        <translation>Palladium</translation>
+    </message>
+    <message>
+        <source>Silver</source>
+        <translation>Argent</translation>
+    </message>
+    <message>
+        <source>Cadmium</source>
+        <translation>Cadmium</translation>
+    </message>
+    <message>
+        <source>Indium</source>
+        <translation>Indium</translation>
+    </message>
+    <message>
+        <source>Tin</source>
+        <translation>Étain</translation>
+    </message>
+    <message>
+        <source>Antimony</source>
+        <translation>Antimoine</translation>
+    </message>
+    <message>
+        <source>Tellurium</source>
+        <translation>Tellure</translation>
+    </message>
+    <message>
+        <source>Iodine</source>
+        <translation>Iode</translation>
+    </message>
+    <message>
+        <source>Xenon</source>
+        <translation>Xénon</translation>
+    </message>
+    <message>
+        <source>Cesium</source>
+        <translation>Césium</translation>
+    </message>
+    <message>
+        <source>Barium</source>
+        <translation>Baryum</translation>
+    </message>
+    <message>
+        <source>Lanthanum</source>
+        <translation>Lanthane</translation>
+    </message>
+    <message>
+        <source>Cerium</source>
+        <translation>Cérium</translation>
+    </message>
+    <message>
+        <source>Praseodymium</source>
+        <translation>Praséodyme</translation>
+    </message>
+    <message>
+        <source>Neodymium</source>
+        <translation>Néodyme</translation>
+    </message>
+    <message>
+        <source>Promethium</source>
+        <translation>Prométhium</translation>
+    </message>
+    <message>
+        <source>Samarium</source>
+        <translation>Samarium</translation>
+    </message>
+    <message>
+        <source>Europium</source>
+        <translation>Europium</translation>
+    </message>
+    <message>
+        <source>Gadolinium</source>
+        <translation>Gadolinium</translation>
+    </message>
+    <message>
+        <source>Terbium</source>
+        <translation>Terbium</translation>
+    </message>
+    <message>
+        <source>Dysprosium</source>
+        <translation>Dysprosium</translation>
+    </message>
+    <message>
+        <source>Holmium</source>
+        <translation>Holmium</translation>
+    </message>
+    <message>
+        <source>Erbium</source>
+        <translation>Erbium</translation>
+    </message>
+    <message>
+        <source>Thulium</source>
+        <translation>Thulium</translation>
+    </message>
+    <message>
+        <source>Ytterbium</source>
+        <translation>Ytterbium</translation>
+    </message>
+    <message>
+        <source>Lutetium</source>
+        <translation>Lutécium</translation>
+    </message>
+    <message>
+        <source>Hafnium</source>
+        <translation>Hafnium</translation>
+    </message>
+    <message>
+        <source>Tantalum</source>
+        <translation>Tantale</translation>
+    </message>
+    <message>
+        <source>Wolfram</source>
+        <translation>Tungstène</translation>
+    </message>
+    <message>
+        <source>Rhenium</source>
+        <translation>Rhénium</translation>
+    </message>
+    <message>
+        <source>Osmium</source>
+        <translation>Osmium</translation>
+    </message>
+    <message>
+        <source>Iridium</source>
+        <translation>Iridium</translation>
+    </message>
+    <message>
+        <source>Platinum</source>
+        <translation>Platine</translation>
+    </message>
+    <message>
+        <source>Gold</source>
+        <translation>Or</translation>
+    </message>
+    <message>
+        <source>Mercury</source>
+        <translation>Mercure</translation>
+    </message>
+    <message>
+        <source>Thallium</source>
+        <translation>Thallium</translation>
+    </message>
+    <message>
+        <source>Lead</source>
+        <translation>Plomb</translation>
+    </message>
+    <message>
+        <source>Bismuth</source>
+        <translation>Bismuth</translation>
+    </message>
+    <message>
+        <source>Polonium</source>
+        <translation>Polonium</translation>
+    </message>
+    <message>
+        <source>Astatine</source>
+        <translation>Astate</translation>
+    </message>
+    <message>
+        <source>Radon</source>
+        <translation>Radon</translation>
+    </message>
+    <message>
+        <source>Francium</source>
+        <translation>Francium</translation>
+    </message>
+    <message>
+        <source>Radium</source>
+        <translation>Radium</translation>
+    </message>
+    <message>
+        <source>Actinium</source>
+        <translation>Actinium</translation>
+    </message>
+    <message>
+        <source>Thorium</source>
+        <translation>Thorium</translation>
+    </message>
+    <message>
+        <source>Protactinium</source>
+        <translation>Protactinium</translation>
+    </message>
+    <message>
+        <source>Uranium</source>
+        <translation>Uranium</translation>
+    </message>
+    <message>
+        <source>Neptunium</source>
+        <translation>Neptunium</translation>
+    </message>
+    <message>
+        <source>Plutonium</source>
+        <translation>Plutonium</translation>
+    </message>
+    <message>
+        <source>Americium</source>
+        <translation>Américium</translation>
+    </message>
+    <message>
+        <source>Curium</source>
+        <translation>Curium</translation>
+    </message>
+    <message>
+        <source>Berkelium</source>
+        <translation>Berkélium</translation>
+    </message>
+    <message>
+        <source>Californium</source>
+        <translation>Californium</translation>
+    </message>
+    <message>
+        <source>Einsteinium</source>
+        <translation>Einsteinium</translation>
+    </message>
+    <message>
+        <source>Fermium</source>
+        <translation>Fermium</translation>
+    </message>
+    <message>
+        <source>Mendelevium</source>
+        <translation>Mendélévium</translation>
+    </message>
+    <message>
+        <source>Nobelium</source>
+        <translation>Nobélium</translation>
+    </message>
+    <message>
+        <source>Lawrencium</source>
+        <translation>Lawrencium</translation>
+    </message>
+    <message>
+        <source>Unnilquadium</source>
+        <translation>Unnilquadium</translation>
+    </message>
+    <message>
+        <source>Unnilpentium</source>
+        <translation>Unnilpentium</translation>
+    </message>
+    <message>
+        <source>Unnilhexium</source>
+        <translation>Unnilhexium</translation>
+    </message>
+    <message>
+        <source>Unnilseptium</source>
+        <translation>Unnilseptium</translation>
+    </message>
+    <message>
+        <source>Unniloctium</source>
+        <translation>Unniloctium</translation>
+    </message>
+    <message>
+        <source>Unnilennium</source>
+        <translation>Unnilennium</translation>
+    </message>
+</context>
+<context>
+    <name>ExportFile</name>
+    <message>
+        <source>a symbolic link stands at that name</source>
+        <translation>un lien symbolique porte ce nom</translation>
+    </message>
+    <message>
+        <source>the file belongs to another user</source>
+        <translation>le fichier appartient à un autre utilisateur</translation>
+    </message>
+</context>
+<context>
+    <name>Morvik</name>
+    <message>
+        <source>%1 (%2)</source>
+        <extracomment>The heading of an element&apos;s sheet: name and symbol, &quot;Iron (Fe)&quot;.</extracomment>
+        <translation>%1 (%2)</translation>
+    </message>
+    <message>
+        <source>Lanthanides</source>
+        <extracomment>Caption of the detached row 58-71, bold; room for about 13 characters.</extracomment>
+        <translation>Lanthanides</translation>
+    </message>
+    <message>
+        <source>Actinides</source>
+        <extracomment>Caption of the detached row 90-103, bold; room for about 10 characters.</extracomment>
+        <translation>Actinides</translation>
+    </message>
+    <message>
+        <source>Metals</source>
+        <extracomment>Legend beside the metals&apos; swatch; room for about 6 characters.</extracomment>
+        <translation>Métal</translation>
+    </message>
+    <message>
+        <source>Metalloids</source>
+        <extracomment>Legend beside the metalloids&apos; swatch; room for about 10 characters.</extracomment>
+        <translation>Métalloïde</translation>
+    </message>
+    <message>
+        <source>Non-metals</source>
+        <extracomment>Legend beside the non-metals&apos; swatch; room for about 11 characters.</extracomment>
+        <translation>Non-métal</translation>
+    </message>
+    <message>
+        <source>Choose a property</source>
+        <extracomment>What the ranking list shows before a choice; room for about 30 characters.</extracomment>
+        <translation>Choisissez une propriété</translation>
+    </message>
+    <message>
+        <source>Rank by</source>
+        <extracomment>Caption of the ranking list in the column view; room for about 9 characters.</extracomment>
+        <translation>Trier par</translation>
+    </message>
+    <message>
+        <source>Click on a button to sort list by that property. Click again to sort in reverse order.</source>
+        <extracomment>The column view&apos;s hint, one line; room for about 80 characters.</extracomment>
+        <translation>Cliquez sur un bouton pour trier la liste, puis à nouveau pour inverser l&apos;ordre.</translation>
+    </message>
+    <message>
+        <source>Show elements by</source>
+        <extracomment>Caption of the two options below it; room for about 18 characters.</extracomment>
+        <translation>Affichage par</translation>
+    </message>
+    <message>
+        <source>Symbol</source>
+        <extracomment>Option: the tiles show symbols; room for about 7 characters.</extracomment>
+        <translation>Symb.</translation>
+    </message>
+    <message>
+        <source>Atomic number</source>
+        <extracomment>Option: the tiles show atomic numbers; room for about 15 characters.</extracomment>
+        <translation>N° atomique</translation>
+    </message>
+    <message>
+        <source>Display properties on clicking</source>
+        <extracomment>Check box: a tile click shows the sheet; room for about 29 characters.</extracomment>
+        <translation>Afficher les propriétés au clic</translation>
+    </message>
+    <message>
+        <source>Export</source>
+        <extracomment>Link that writes the sheet to a file and opens it; room for about 6 characters.</extracomment>
+        <translation>Export</translation>
+    </message>
+    <message>
+        <source>Properties</source>
+        <extracomment>Heading of the sheet before an element is chosen.</extracomment>
+        <translation>Propriétés</translation>
+    </message>
+    <message>
+        <source>Find</source>
+        <extracomment>Button; room for about 10 characters.</extracomment>
+        <translation>Chercher</translation>
+    </message>
+    <message>
+        <source>Refresh</source>
+        <extracomment>Button that takes Find&apos;s red marks away; room for about 10 characters.</extracomment>
+        <translation>Actualiser</translation>
+    </message>
+    <message>
+        <source>Metalloid</source>
+        <translation>Métalloïde</translation>
+    </message>
+    <message>
+        <source>Non-metal</source>
+        <translation>Non-métal</translation>
+    </message>
+    <message>
+        <source>Metal</source>
+        <translation>Métal</translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <extracomment>How a screen reader hears a sheet line: the label, then the value with its unit.</extracomment>
+        <translation>%1 : %2</translation>
+    </message>
+    <message>
+        <source>%1. %2 (%3)</source>
+        <extracomment>A tile&apos;s name: atomic number, element name, symbol (&quot;26. Iron (Fe)&quot;).</extracomment>
+        <translation>%1. %2 (%3)</translation>
+    </message>
+    <message>
+        <source>Not yet supported</source>
+        <translation>Pas encore pris en charge</translation>
+    </message>
+    <message>
+        <source>Column format</source>
+        <extracomment>Button that switches to the column view; room for about 16 characters.</extracomment>
+        <translation>Vue en colonnes</translation>
+    </message>
+    <message>
+        <source>Table format</source>
+        <extracomment>Button that switches back to the chart; room for about 16 characters.</extracomment>
+        <translation>Vue en tableau</translation>
+    </message>
+    <message>
+        <source>Enter partial or full 
+
+ ELEMENT NAME or
+ SYMBOL or
+ ATOMIC NUMBER</source>
+        <translation>Saisissez, complet ou partiel, 
+
+ le NOM DE L&apos;ÉLÉMENT ou
+ le SYMBOLE ou
+ le NUMÉRO ATOMIQUE</translation>
+    </message>
+    <message>
+        <source>Sorry, no matches found.</source>
+        <translation>Désolé, aucun résultat trouvé.</translation>
+    </message>
+    <message>
+        <source>Select an element first.</source>
+        <translation>Sélectionnez d&apos;abord un élément.</translation>
+    </message>
+    <message>
+        <source>there is no temporary folder</source>
+        <translation>il n&apos;y a pas de dossier temporaire</translation>
+    </message>
+    <message>
+        <source>The properties were saved in %1, but the text editor could not be started. Open the file yourself.</source>
+        <translation>Les propriétés ont été enregistrées dans %1, mais l&apos;éditeur de texte n&apos;a pas pu être lancé. Ouvrez le fichier vous-même.</translation>
+    </message>
+    <message>
+        <source>The properties could not be exported to %1: %2.</source>
+        <translation>Les propriétés n&apos;ont pas pu être exportées vers %1 : %2.</translation>
+    </message>
+</context>
+<context>
+    <name>Property</name>
+    <message>
+        <source>Name</source>
+        <translation>Nom</translation>
+    </message>
+    <message>
+        <source>Symbol</source>
+        <translation>Symbole</translation>
+    </message>
+    <message>
+        <source>Atomic no.</source>
+        <translation>Numéro atomique</translation>
+    </message>
+    <message>
+        <source>Atomic wt. [amu]</source>
+        <translation>Masse atom. [amu]</translation>
+    </message>
+    <message>
+        <source>Atomic radius [A]</source>
+        <translation>Rayon atomique [A]</translation>
+    </message>
+    <message>
+        <source>Boiling point [C]</source>
+        <translation>Point d&apos;ébullition [C]</translation>
+    </message>
+    <message>
+        <source>Melting point [C]</source>
+        <translation>Point de fusion [C]</translation>
+    </message>
+    <message>
+        <source>Density [kg/m^3]</source>
+        <translation>Masse vol. [kg/m^3]</translation>
+    </message>
+    <message>
+        <source>Latent ht. of vapor [J/kg]</source>
+        <translation>Chaleur de vap. [J/kg]</translation>
+    </message>
+    <message>
+        <source>Latent ht. of fusion [J/kg]</source>
+        <translation>Chaleur de fusion [J/kg]</translation>
+    </message>
+    <message>
+        <source>Elect. cond. [abmho]</source>
+        <translation>Cond. électr. [abmho]</translation>
+    </message>
+    <message>
+        <source>Thermal cond. [W/m-C]</source>
+        <translation>Cond. therm. [W/m-C]</translation>
+    </message>
+    <message>
+        <source>Sp ht capacity [J/kg-C]</source>
+        <translation>Chal. massique [J/kg-C]</translation>
+    </message>
+    <message>
+        <source>Ionization potential [V]</source>
+        <translation>Potentiel d&apos;ionisation [V]</translation>
+    </message>
+    <message>
+        <source>Electro negativity</source>
+        <translation>Électro-négativité</translation>
+    </message>
+    <message>
+        <source>Valency</source>
+        <translation>Valence</translation>
+    </message>
+    <message>
+        <source>Equivalent weight [amu]</source>
+        <translation>Masse équiv. [amu]</translation>
+    </message>
+    <message>
+        <source>Crystal structure</source>
+        <translation>Structure cristalline</translation>
+    </message>
+    <message>
+        <source>Discovered by</source>
+        <translation>Découvert par</translation>
+    </message>
+    <message>
+        <source>Year of discovery</source>
+        <translation>Année de découverte</translation>
+    </message>
+    <message>
+        <source>Electronic config.</source>
+        <translation>Config. électronique</translation>
+    </message>
+    <message>
+        <source>Applications</source>
+        <translation>Applications</translation>
+    </message>
+</context>
+<context>
+    <name>SheetLabel</name>
+    <message>
+        <source>Name</source>
+        <translation>Nom</translation>
+    </message>
+    <message>
+        <source>Symbol</source>
+        <translation>Symbole</translation>
+    </message>
+    <message>
+        <source>Atomic number</source>
+        <translation>Numéro atomique</translation>
+    </message>
+    <message>
+        <source>Atomic weight</source>
+        <translation>Masse atomique</translation>
+    </message>
+    <message>
+        <source>Atomic radius</source>
+        <translation>Rayon atomique</translation>
+    </message>
+    <message>
+        <source>Boiling point</source>
+        <translation>Point d&apos;ébullition</translation>
+    </message>
+    <message>
+        <source>Melting point</source>
+        <translation>Point de fusion</translation>
+    </message>
+    <message>
+        <source>Density</source>
+        <translation>Masse volumique</translation>
+    </message>
+    <message>
+        <source>Latent ht. of vapor</source>
+        <translation>Chaleur de vaporisation</translation>
+    </message>
+    <message>
+        <source>Latent ht. of fusion</source>
+        <translation>Chaleur de fusion</translation>
+    </message>
+    <message>
+        <source>Electrical conduct.</source>
+        <translation>Conductivité électrique</translation>
+    </message>
+    <message>
+        <source>Thermal conduct.</source>
+        <translation>Conductivité thermique</translation>
+    </message>
+    <message>
+        <source>Specific heat capacity</source>
+        <translation>Chaleur massique</translation>
+    </message>
+    <message>
+        <source>Ionization potential</source>
+        <translation>Potentiel d&apos;ionisation</translation>
+    </message>
+    <message>
+        <source>Electronegativity</source>
+        <translation>Électronégativité</translation>
+    </message>
+    <message>
+        <source>Valency</source>
+        <translation>Valence</translation>
+    </message>
+    <message>
+        <source>Equivalent weight</source>
+        <translation>Masse équivalente</translation>
+    </message>
+    <message>
+        <source>Crystal structure</source>
+        <translation>Structure cristalline</translation>
+    </message>
+    <message>
+        <source>Discovered by</source>
+        <translation>Découvert par</translation>
+    </message>
+    <message>
+        <source>Year of discovery</source>
+        <translation>Année de découverte</translation>
+    </message>
+    <message>
+        <source>Electronic config.</source>
+        <translation>Config. électronique</translation>
+    </message>
+    <message>
+        <source>Applications</source>
+        <translation>Applications</translation>
+    </message>
+</context>
+</TS>

@@ -1,0 +1,25 @@
+#pragma once
+
+#include <QStringList>
+
+class QFont;
+class QWidget;
+
+// The design's sizes fit a narrow system font and English; where this desktop's font or the
+// user's language is wider, a caption gets a slightly smaller size, down to a floor, rather
+// than being cut off or pushing the layout apart. A caption that does not fit even at the floor
+// is for its translator to shorten.
+namespace CaptionFit {
+
+constexpr double FloorPoints = 6.5;
+
+// Shrinks the widget's font by half points until each of the texts it shows fits room pixels.
+void fit(QWidget *widget, const QStringList &texts, int room);
+
+// The room a push button gives its caption.
+int buttonRoom(const QWidget *button);
+
+// The width of text in font at the floor size.
+int widthAtFloor(const QFont &font, const QString &text);
+
+} // namespace CaptionFit

@@ -1,0 +1,44 @@
+#include "translation.h"
+
+#include <QCoreApplication>
+#include <QLibraryInfo>
+
+namespace {
+
+bool isEnglish(const QString &language)
+{
+    return language == QLatin1String("C") || language == QLatin1String("en")
+           || language.startsWith(QLatin1String("en_"));
+}
+
+} // namespace
+
+Translation::Translation(const QLocale &locale)
+{
+    for (QString language : locale.uiLanguages()) {
+        language.replace(QLatin1Char('-'), QLatin1Char('_'));
+        if (isEnglish(language)) {
+            return;
+        }
+        if (m_program.load(QStringLiteral("morvik_") + language, QStringLiteral(":/i18n"))) {
+            QCoreApplication::installTranslator(&m_program);
+            // Qt's own catalogue of the same language, where the system has it installed.
+            if (m_qt.load(QStringLiteral("qtbase_") + m_program.language(),
+                          QLibraryInfo::path(QLibraryInfo::TranslationsPath))) {
+                QCoreApplication::installTranslator(&m_qt);
+            }
+            return;
+        }
+    }
+}
+
+Translation::~Translation()
+{
+    QCoreApplication::removeTranslator(&m_qt);
+    QCoreApplication::removeTranslator(&m_program);
+}
+
+QString Translation::language() const
+{
+    return m_program.isEmpty() ? QString() : m_program.language();
+}
