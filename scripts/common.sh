@@ -23,7 +23,7 @@ ensure_packages() {
     fi
 }
 
-BUILD_PACKAGES=(g++ cmake ninja-build qt6-base-dev libqt6svg6 fonts-dejavu-core)
+BUILD_PACKAGES=(g++ cmake ninja-build qt6-base-dev qt6-tools-dev qt6-l10n-tools libqt6svg6 fonts-dejavu-core)
 
 # build DIR [cmake options...]
 build() {
