@@ -81,6 +81,7 @@ void Morvik::showColumnView(bool columns)
 
 void Morvik::fillColumns(const std::vector<int> &elements, int column0Property)
 {
+    m_listedOrder = elements;
     const int firstScrolled = HScroll1->value() + 1;
     std::array<QStringList, ColumnCount> rows;
     for (QStringList &column : rows) {

@@ -37,4 +37,10 @@ public:
 
     // Opens the file in the user's text editor without waiting. False when it cannot start.
     virtual bool openInEditor(const QString &path) = 0;
+
+    // A modal "save as" dialog offering suggestedName, with a file-type filter such as
+    // "CSV file (*.csv)". The chosen path, or an empty optional when the user cancelled.
+    virtual std::optional<QString> saveFileName(QWidget *parent, const QString &title,
+                                                const QString &suggestedName,
+                                                const QString &filter) = 0;
 };

@@ -2,6 +2,7 @@
 
 #include <QCoreApplication>
 #include <QDir>
+#include <QFileDialog>
 #include <QInputDialog>
 #include <QMessageBox>
 #include <QProcess>
@@ -72,4 +73,16 @@ bool QtPlatform::openInEditor(const QString &path)
 #else
     return QProcess::startDetached(QStringLiteral("xdg-open"), {path});
 #endif
+}
+
+std::optional<QString> QtPlatform::saveFileName(QWidget *parent, const QString &title,
+                                                const QString &suggestedName, const QString &filter)
+{
+    const QString folder = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
+    const QString path = QFileDialog::getSaveFileName(parent, title,
+                                                      QDir(folder).filePath(suggestedName), filter);
+    if (path.isEmpty()) {
+        return std::nullopt;
+    }
+    return path;
 }

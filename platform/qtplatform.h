@@ -2,7 +2,7 @@
 
 #include "platform.h"
 
-// The desktop as it really is: QMessageBox, QInputDialog, QStandardPaths and QProcess.
+// The desktop as it really is: QMessageBox, QInputDialog, QStandardPaths, QFileDialog and QProcess.
 class QtPlatform : public Platform
 {
 public:
@@ -14,4 +14,7 @@ public:
     QString tempFolder() override;
     QString ShortPath(const QString &LongPath) override;
     bool openInEditor(const QString &path) override;
+    std::optional<QString> saveFileName(QWidget *parent, const QString &title,
+                                        const QString &suggestedName,
+                                        const QString &filter) override;
 };

@@ -25,7 +25,16 @@ public:
         QString defaultText;
     };
 
+    struct SaveRequest
+    {
+        QString title;
+        QString suggestedName;
+        QString filter;
+    };
+
     std::deque<std::optional<QString>> answers; // what the input box returns, in turn
+    std::deque<std::optional<QString>> savePaths; // what the save dialog returns, in turn
+    QList<SaveRequest> saveRequests;
     QList<Message> messages;
     QList<Prompt> prompts;
     QStringList editorLaunches;
@@ -69,5 +78,18 @@ public:
     {
         editorLaunches.append(path);
         return editorStarts;
+    }
+
+    std::optional<QString> saveFileName(QWidget *, const QString &title,
+                                        const QString &suggestedName,
+                                        const QString &filter) override
+    {
+        saveRequests.append({title, suggestedName, filter});
+        if (savePaths.empty()) {
+            return std::nullopt; // a script that runs out cancels
+        }
+        const std::optional<QString> path = savePaths.front();
+        savePaths.pop_front();
+        return path;
     }
 };

@@ -32,6 +32,8 @@ private slots:
     void arrowKeys();
     void enterActsAsClick();
     void tabReachesEveryControl();
+    void scrollBarArrows_data();
+    void scrollBarArrows();
     void copyInBothViews();
     void clipboardTexts_data();
     void clipboardTexts();
@@ -139,6 +141,32 @@ void TestKeyboard::tabReachesEveryControl()
                  m_window->HScroll1, m_window->VScroll1, m_window->Combo1}) {
         QVERIFY2(columns.contains(control), qPrintable(control->objectName()));
     }
+}
+
+void TestKeyboard::scrollBarArrows_data()
+{
+    QTest::addColumn<QString>("bar");
+    QTest::addColumn<int>("forward"); // the key that moves towards the end
+    QTest::addColumn<int>("back");
+    QTest::newRow("properties, across") << "HScroll1" << int(Qt::Key_Right) << int(Qt::Key_Left);
+    QTest::newRow("rows, down") << "VScroll1" << int(Qt::Key_Down) << int(Qt::Key_Up);
+}
+
+void TestKeyboard::scrollBarArrows()
+{
+    QFETCH(QString, bar);
+    QFETCH(int, forward);
+    QFETCH(int, back);
+    enterColumnView();
+    auto *scroll = m_window->findChild<QScrollBar *>(bar);
+    scroll->setFocus();
+    QTest::keyClick(scroll, Qt::Key(forward));
+    QTest::keyClick(scroll, Qt::Key(forward));
+    QCOMPARE(scroll->value(), 2);
+    QTest::keyClick(scroll, Qt::Key(back));
+    QCOMPARE(scroll->value(), 1);
+    QTest::keyClick(scroll, Qt::Key_PageDown);
+    QVERIFY(scroll->value() > 1);
 }
 
 void TestKeyboard::copyInBothViews()

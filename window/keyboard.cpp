@@ -12,6 +12,7 @@
 #include <QCheckBox>
 #include <QClipboard>
 #include <QComboBox>
+#include <QKeyEvent>
 #include <QListWidget>
 #include <QPushButton>
 #include <QRadioButton>
@@ -34,6 +35,32 @@ GridLayout::Direction directionOf(Qt::Key key)
     }
 }
 
+// A horizontal scroll bar in Qt takes Left for "more" and Right for "less": its controls are
+// inverted to suit the mouse wheel, and the arrow keys follow. This turns the arrows the way
+// they point, and leaves the wheel alone.
+class ArrowsAsTheyPoint : public QObject
+{
+public:
+    using QObject::QObject;
+
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override
+    {
+        if (event->type() != QEvent::KeyPress) {
+            return false;
+        }
+        const int key = static_cast<QKeyEvent *>(event)->key();
+        if (key != Qt::Key_Left && key != Qt::Key_Right) {
+            return false;
+        }
+        auto *bar = static_cast<QScrollBar *>(watched);
+        const bool towardsEnd = (key == Qt::Key_Right) != bar->isRightToLeft();
+        bar->triggerAction(towardsEnd ? QAbstractSlider::SliderSingleStepAdd
+                                      : QAbstractSlider::SliderSingleStepSub);
+        return true;
+    }
+};
+
 } // namespace
 
 void Morvik::setupKeyboard()
@@ -46,6 +73,7 @@ void Morvik::setupKeyboard()
     shortcut(QKeySequence(Qt::CTRL | Qt::Key_E), [this] { Label7_Click(); });
     shortcut(QKeySequence(Qt::CTRL | Qt::Key_T), [this] { Command1_Click(); });
     shortcut(QKeySequence::Copy, [this] { copyToClipboard(); });
+    shortcut(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_S), [this] { saveTable(); });
 
     // The chart is one stop in the Tab order: the tile last visited takes the focus, and the
     // arrow keys move on from there.
@@ -63,6 +91,7 @@ void Morvik::setupKeyboard()
     });
     Label7->setFocusPolicy(Qt::StrongFocus);
     HScroll1->setFocusPolicy(Qt::StrongFocus);
+    HScroll1->installEventFilter(new ArrowsAsTheyPoint(HScroll1));
     VScroll1->setFocusPolicy(Qt::StrongFocus);
 
     QList<QWidget *> order(lblElem.begin() + 1, lblElem.end());

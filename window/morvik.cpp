@@ -1,5 +1,6 @@
 #include "morvik.h"
 
+#include "columns/roworder.h"
 #include "data/Module1.h"
 #include "window/captionfit.h"
 #include "window/clicklabel.h"
@@ -84,6 +85,7 @@ void fitCaption(QWidget *widget, const QString &text, int room)
 Morvik::Morvik(Platform &platform, QWidget *parent)
     : QWidget(parent)
     , m_platform(platform)
+    , m_listedOrder(RowOrder::byNumber())
 {
     setupWindow();
     setupLegend();

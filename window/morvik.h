@@ -14,6 +14,7 @@
 #include <QWidget>
 
 #include <array>
+#include <vector>
 
 class ClickLabel;
 class QButtonGroup;
@@ -57,6 +58,9 @@ public:
     void Command5_Click(); // tools/find.cpp
     void Command6_Click(); // tools/find.cpp
     void Label7_Click(); // tools/export.cpp
+
+    // Getting the data out of the window.
+    void saveTable(); // tools/savetable.cpp
 
     // The column view's sort direction (0 or 1), which every header click flips.
     int sortDirection() const { return m_sortDirection; }
@@ -158,5 +162,7 @@ private:
     // Find's last answer, upper-cased: the default of its next prompt.
     QString m_searchText = QStringLiteral("H");
     int m_sortDirection = 0;
+    // The elements in the order the column view lists them, or would list them if shown.
+    std::vector<int> m_listedOrder;
     bool m_iconShown = false;
 };

@@ -1,0 +1,25 @@
+// Saving the whole table as a CSV file, in the order the column view last listed it.
+
+#include "window/morvik.h"
+
+#include "tools/csvtable.h"
+#include "tools/exportfile.h"
+
+#include <QDir>
+
+void Morvik::saveTable()
+{
+    //: Suggested file name of the saved table, without its ending.
+    const QString name = tr("Morvik table") + QStringLiteral(".csv");
+    const std::optional<QString> path =
+            m_platform.saveFileName(this, tr("Save table as CSV"), name, tr("CSV file (*.csv)"));
+    if (!path) {
+        return;
+    }
+    if (const auto failure = replaceFile(*path, csvTable(m_listedOrder))) {
+        m_platform.messageBox(this,
+                              tr("The table could not be saved to %1: %2.")
+                                      .arg(QDir::toNativeSeparators(*path), *failure),
+                              Title, Platform::Icon::Critical);
+    }
+}
