@@ -13,7 +13,7 @@ source "$(dirname "${BASH_SOURCE[0]}")/../scripts/common.sh"
 BUILD="${MORVIK_BENCH_BUILD:-$ROOT/build-bench}"
 RUNS="${1:-20}"
 
-ensure_packages "${BUILD_PACKAGES[@]}" xvfb libx11-dev libxdamage-dev
+ensure_packages "${BUILD_PACKAGES[@]}" "${RUN_PACKAGES[@]}" xvfb libx11-dev libxdamage-dev
 
 cmake -S "$ROOT" -B "$BUILD" -G Ninja -DMORVIK_BUILD_BENCH=ON -DCMAKE_BUILD_TYPE=Release \
     -DBUILD_TESTING=OFF >/dev/null

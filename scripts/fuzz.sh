@@ -2,7 +2,7 @@
 # Builds the fuzz targets with clang's libFuzzer under address and undefined-behaviour
 # sanitizers and runs each for a bounded time (seconds, default 60). Fails on any finding.
 source "$(dirname "${BASH_SOURCE[0]}")/common.sh"
-ensure_packages clang libclang-rt-14-dev
+ensure_packages clang libclang-rt-dev
 
 seconds="${1:-60}"
 out="$ROOT/build-fuzz"

@@ -16,7 +16,8 @@ echo "Built $deb"
 
 if [ "${1:-}" = "--check" ]; then
     ensure_packages xvfb xdotool
-    as_root env DEBIAN_FRONTEND=noninteractive apt-get install -y -qq "$deb" >/dev/null
+    apt_update
+    apt_get "Installing ${deb##*/}" install "$deb"
     work="$(mktemp -d)"
     exec 3>"$work/display"
     Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp >/dev/null 2>&1 &
@@ -34,6 +35,6 @@ if [ "${1:-}" = "--check" ]; then
     fi
     kill "$app" "$xvfb" 2>/dev/null || true
     rm -rf "$work"
-    as_root env DEBIAN_FRONTEND=noninteractive apt-get remove -y -qq morvik >/dev/null
+    apt_get "Removing morvik" remove morvik
     exit "$result"
 fi
