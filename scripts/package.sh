@@ -4,6 +4,7 @@
 #   scripts/package.sh --check  also install it, start the installed program in a private X
 #                               server until its window shows, and remove the package again
 source "$(dirname "${BASH_SOURCE[0]}")/common.sh"
+source "$ROOT/scripts/xserver.sh"
 ensure_packages "${BUILD_PACKAGES[@]}" desktop-file-utils appstream
 
 dir="$ROOT/build-package"
@@ -19,11 +20,7 @@ if [ "${1:-}" = "--check" ]; then
     apt_update
     apt_get "Installing ${deb##*/}" install "$deb"
     work="$(mktemp -d)"
-    exec 3>"$work/display"
-    Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp >/dev/null 2>&1 &
-    xvfb=$!
-    for _ in $(seq 50); do [ -s "$work/display" ] && break; sleep 0.1; done
-    export DISPLAY=":$(cat "$work/display")"
+    start_xserver "$work" 1024x768
     XDG_RUNTIME_DIR="$work" HOME="$work" /usr/bin/morvik >/dev/null 2>&1 &
     app=$!
     if timeout 20 xdotool search --sync --onlyvisible --name '^Morvik$' >/dev/null; then
@@ -33,7 +30,8 @@ if [ "${1:-}" = "--check" ]; then
         result=1
         echo "The installed program did not show its window."
     fi
-    kill "$app" "$xvfb" 2>/dev/null || true
+    kill "$app" 2>/dev/null || true
+    stop_xserver
     rm -rf "$work"
     apt_get "Removing morvik" remove morvik
     exit "$result"
