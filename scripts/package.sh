@@ -9,8 +9,8 @@ ensure_packages "${BUILD_PACKAGES[@]}" desktop-file-utils appstream
 
 dir="$ROOT/build-package"
 build "$dir" -DBUILD_TESTING=OFF -DCMAKE_BUILD_TYPE=Release
-desktop-file-validate "$ROOT/resources/io.github.morvik.Morvik.desktop"
-appstreamcli validate --no-net "$ROOT/resources/io.github.morvik.Morvik.metainfo.xml"
+desktop-file-validate "$ROOT/resources/io.github.morvik.morvik.desktop"
+appstreamcli validate --no-net "$ROOT/resources/io.github.morvik.morvik.metainfo.xml"
 (cd "$dir" && cpack -G DEB >/dev/null)
 deb="$(ls "$dir"/morvik_*.deb)"
 echo "Built $deb"
