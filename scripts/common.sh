@@ -39,9 +39,11 @@ setup_step() {
     fi
 }
 
-# apt_get TEXT ARGUMENTS...: apt-get as root, never asking.
+# apt_get TEXT ARGUMENTS...: apt-get as root, never asking, and waiting for another apt or
+# dpkg run to finish rather than failing on its lock.
 apt_get() {
-    setup_step "$1" env DEBIAN_FRONTEND=noninteractive apt-get -y "${@:2}"
+    setup_step "$1" env DEBIAN_FRONTEND=noninteractive \
+        apt-get -y -o DPkg::Lock::Timeout=300 "${@:2}"
 }
 
 # Once a run, before the first install: a machine's package lists may be old or missing.
