@@ -58,22 +58,26 @@ installed() {
 }
 work="$(mktemp -d)"
 app=""
-# Purges exactly the packages that were not installed before, even after a failed install.
+# Purges exactly what the install added, taken right after it (or at the end, when it failed
+# half-way), so that a package that someone else installs meanwhile stays.
 cleanup() {
     if [ -n "$app" ]; then
         kill "$app" 2>/dev/null || true
     fi
     stop_xserver
+    if [ ! -e "$work/added" ]; then
+        installed | comm -13 "$work/before" - >"$work/added"
+    fi
     local added=()
-    mapfile -t added < <(installed | comm -13 "$work/before" -)
+    mapfile -t added <"$work/added"
     if [ "${#added[@]}" -gt 0 ]; then
         apt_get "Removing the ${#added[@]} packages that the check installed" purge "${added[@]}"
     fi
-    local left=0
-    installed | cmp -s - "$work/before" || left=1
+    local left
+    left="$(installed | comm -12 "$work/added" -)"
     rm -rf "$work"
-    if [ "$left" -ne 0 ]; then
-        echo "The check did not leave the installed packages as it found them." >&2
+    if [ -n "$left" ]; then
+        echo "The check could not remove: $left" >&2
         exit 1
     fi
 }
@@ -83,6 +87,7 @@ installed >"$work/before"
 trap cleanup EXIT
 apt_update
 apt_get "Installing ${deb##*/} without its recommendations" install --no-install-recommends "$deb"
+installed | comm -13 "$work/before" - >"$work/added"
 
 start_xserver "$work" 1024x768
 XDG_RUNTIME_DIR="$work" HOME="$work" /usr/bin/morvik >"$work/morvik.log" 2>&1 &
