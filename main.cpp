@@ -9,7 +9,7 @@ int main(int argc, char *argv[])
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("morvik"));
     QApplication::setApplicationDisplayName(Morvik::Title);
-    QApplication::setDesktopFileName(QStringLiteral("io.github.morvik.Morvik"));
+    QApplication::setDesktopFileName(QStringLiteral("io.github.morvik.morvik"));
 
     const Translation translation;
     QtPlatform platform;

@@ -10,40 +10,26 @@
 set -euo pipefail
 
 source "$(dirname "${BASH_SOURCE[0]}")/../scripts/common.sh"
+source "$ROOT/scripts/xserver.sh"
 BUILD="${MORVIK_BENCH_BUILD:-$ROOT/build-bench}"
 RUNS="${1:-20}"
 
-ensure_packages "${BUILD_PACKAGES[@]}" xvfb libx11-dev libxdamage-dev
+ensure_packages "${BUILD_PACKAGES[@]}" "${RUN_PACKAGES[@]}" xvfb libx11-dev libxdamage-dev
 
 cmake -S "$ROOT" -B "$BUILD" -G Ninja -DMORVIK_BUILD_BENCH=ON -DCMAKE_BUILD_TYPE=Release \
     -DBUILD_TESTING=OFF >/dev/null
 cmake --build "$BUILD" --target morvik morvik_bare morvik_widgets morvik_startwait >/dev/null
 
 work="$(mktemp -d)"
-xvfb=""
 cleanup() {
-    if [ -n "$xvfb" ]; then
-        kill "$xvfb" 2>/dev/null || true
-        wait "$xvfb" 2>/dev/null || true
-    fi
+    stop_xserver
     rm -rf "$work"
 }
 trap cleanup EXIT
 
-# Xvfb picks a free display itself and writes its number once it accepts clients.
-Xvfb -displayfd 3 -screen 0 1280x1024x24 -nolisten tcp 3>"$work/display" 2>"$work/xvfb.log" &
-xvfb=$!
-for _ in $(seq 100); do
-    [ -s "$work/display" ] && break
-    sleep 0.1
-done
-if [ ! -s "$work/display" ]; then
-    echo "Xvfb did not start:" >&2
-    cat "$work/xvfb.log" >&2
-    exit 1
-fi
-DISPLAY=":$(cat "$work/display")"
-export DISPLAY
+# No window manager, as for the figures in BENCHMARKS.md: it would add its own work to each
+# window mapping that is timed.
+start_xserver "$work" 1280x1024
 export QT_QPA_PLATFORM=xcb
 export XDG_RUNTIME_DIR="$work/runtime"
 mkdir -m 700 "$XDG_RUNTIME_DIR"

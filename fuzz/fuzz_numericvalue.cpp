@@ -19,8 +19,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size
     }
     const auto start = text.find_first_not_of(" \t");
     const bool mayBeNumber = start != std::string_view::npos
-            && (std::isdigit(static_cast<unsigned char>(text[start])) || text[start] == '-'
-                || text[start] == '+' || text[start] == '.');
+                             && (std::isdigit(static_cast<unsigned char>(text[start]))
+                                 || text[start] == '-' || text[start] == '+' || text[start] == '.');
     if (!mayBeNumber && value != 0.0) {
         std::abort();
     }

@@ -3,8 +3,13 @@
 #   scripts/test.sh             the normal build, in build/
 #   scripts/test.sh --sanitize  the same tests under address and undefined-behaviour sanitizers
 source "$(dirname "${BASH_SOURCE[0]}")/common.sh"
-ensure_packages "${BUILD_PACKAGES[@]}" xvfb xdotool x11-utils imagemagick clang \
-    libclang-rt-14-dev desktop-file-utils appstream
+packages=(
+    "${BUILD_PACKAGES[@]}" "${RUN_PACKAGES[@]}"
+    locales                          # tests that read and sort under Turkish and German rules
+    xvfb openbox xdotool imagemagick # the end-to-end test: X, window manager, input, screen
+)
+ensure_packages "${packages[@]}"
+ensure_locales tr_TR.UTF-8 de_DE.UTF-8
 
 dir="$ROOT/build"
 options=()

@@ -4,16 +4,17 @@
 #   e2e.sh /path/to/morvik
 set -euo pipefail
 
+source "$(dirname "${BASH_SOURCE[0]}")/../../scripts/xserver.sh"
+
 MORVIK="$1"
 WORK="$(mktemp -d)"
-XVFB_PID=""
 APP_PID=""
 passed=0
 failed=0
 
 cleanup() {
     [ -n "$APP_PID" ] && kill "$APP_PID" 2>/dev/null || true
-    [ -n "$XVFB_PID" ] && kill "$XVFB_PID" 2>/dev/null || true
+    stop_xserver
     rm -rf "$WORK"
 }
 trap cleanup EXIT
@@ -30,12 +31,10 @@ check() { # check NAME COMMAND...
     fi
 }
 
-# A private X server on a free display.
-exec 3>"$WORK/display"
-Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp >"$WORK/xvfb.log" 2>&1 &
-XVFB_PID=$!
-for _ in $(seq 50); do [ -s "$WORK/display" ] && break; sleep 0.1; done
-export DISPLAY=":$(cat "$WORK/display")"
+# A private X server with a window manager, as on a desktop: it gives the focus back to the
+# window when the Find dialog closes.
+start_xserver "$WORK" 1024x768
+start_window_manager "$WORK"
 
 # A fresh temporary folder and a stand-in editor that records what it was asked to open.
 mkdir -p "$WORK/tmp" "$WORK/bin" "$WORK/home" "$WORK/runtime"
