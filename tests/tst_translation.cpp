@@ -162,9 +162,20 @@ void TestTranslation::translatedWindow_data()
     QTest::addColumn<QString>("promptStart");
     QTest::addColumn<QString>("ironCaption");
     QTest::addColumn<QString>("ironTooltip");
-    QTest::newRow("de") << "de_DE" << "Suchen" << "Ganz" << "Eisen (Fe)" << " 26. Eisen (Fe)";
-    QTest::newRow("fr") << "fr_FR" << "Chercher" << "Saisissez" << "Fer (Fe)" << " 26. Fer (Fe)";
-    QTest::newRow("es") << "es_ES" << "Buscar" << "Escriba" << "Hierro (Fe)"
+    QTest::newRow("de") << "de_DE"
+                        << "Suchen"
+                        << "Ganz"
+                        << "Eisen (Fe)"
+                        << " 26. Eisen (Fe)";
+    QTest::newRow("fr") << "fr_FR"
+                        << "Chercher"
+                        << "Saisissez"
+                        << "Fer (Fe)"
+                        << " 26. Fer (Fe)";
+    QTest::newRow("es") << "es_ES"
+                        << "Buscar"
+                        << "Escriba"
+                        << "Hierro (Fe)"
                         << " 26. Hierro (Fe)";
 }
 
@@ -233,13 +244,13 @@ void TestTranslation::captionsFitAtTheFloor()
         int room;
     };
     QList<Caption> captions;
-    for (QLabel *label : {m_window->Label2[0], m_window->Label2[1], m_window->Legend[0],
-                          m_window->Legend[1], m_window->Legend[2], m_window->Label4,
-                          m_window->Label3, m_window->lblRankBy}) {
+    for (QLabel *label :
+         {m_window->Label2[0], m_window->Label2[1], m_window->Legend[0], m_window->Legend[1],
+          m_window->Legend[2], m_window->Label4, m_window->Label3, m_window->lblRankBy}) {
         captions.append({label, label->text(), label->width()});
     }
-    for (ClickLabel *label : {m_window->Label6[0], m_window->Label6[1], m_window->Label6[2],
-                              m_window->Label7}) {
+    for (ClickLabel *label :
+         {m_window->Label6[0], m_window->Label6[1], m_window->Label6[2], m_window->Label7}) {
         captions.append({label, label->text(), label->width()});
     }
     for (QPushButton *button : {m_window->Command5, m_window->Command6, m_window->Command1}) {
