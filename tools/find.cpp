@@ -33,10 +33,13 @@ void Morvik::Command5_Click()
         const std::optional<QString> answer = m_platform.inputBox(
                 this, tr("Enter partial or full \n\n ELEMENT NAME or\n SYMBOL or\n ATOMIC NUMBER"),
                 Title, m_searchText);
-        if (!answer || answer->isEmpty()) {
+        // No stored name, symbol or number begins or ends with a blank: blanks around the
+        // answer could only hide a match.
+        const QString typed = answer ? answer->trimmed() : QString();
+        if (typed.isEmpty()) {
             return;
         }
-        m_searchText = answer->toUpper();
+        m_searchText = typed.toUpper();
         const int count = columnViewShowing() ? selectMatchingRows(m_searchText)
                                               : markMatchingTiles(m_searchText, records);
         if (count > 0) {

@@ -137,6 +137,9 @@ private:
     // One row per element in the given order: column 0 shows column0Property, column k (1..5)
     // the property HScroll1 + 1 + k.
     void fillColumns(const std::vector<int> &elements, int column0Property);
+    // The same with names in column 0, in an order that is not the ranking's (by number, or by
+    // a header): Combo1 goes back to its placeholder.
+    void showUnranked(const std::vector<int> &elements);
 
     // tools/find.cpp.
     int markMatchingTiles(const QString &answer, QFile &records);
