@@ -1,14 +1,93 @@
 // The window in a hostile setting: other locales' case rules, blanks around an answer, a
-// ranking's order replaced by another.
+// ranking's order replaced by another, things planted at find.txt.
 
 #include "caselocale.h"
 #include "windowtest.h"
 
 #include <QComboBox>
+#include <QDir>
 #include <QListWidget>
 #include <QPushButton>
 #include <QScrollBar>
 #include <QTest>
+
+#include <condition_variable>
+#include <mutex>
+#include <thread>
+
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+namespace {
+
+// Ends a wait in open() on a pipe: once the deadline has passed it opens the pipe at both ends
+// itself, so that a window that froze on it lets the test go on and fail instead of hanging.
+class PipeWatchdog
+{
+public:
+    explicit PipeWatchdog(const QString &path)
+        : m_thread([this, name = QFile::encodeName(path)] { watch(name); })
+    { }
+    ~PipeWatchdog()
+    {
+        {
+            const std::lock_guard lock(m_mutex);
+            m_done = true;
+        }
+        m_wake.notify_one();
+        m_thread.join();
+    }
+    PipeWatchdog(const PipeWatchdog &) = delete;
+    PipeWatchdog &operator=(const PipeWatchdog &) = delete;
+
+    bool fired() const
+    {
+        const std::lock_guard lock(m_mutex);
+        return m_fired;
+    }
+
+private:
+    void watch(const QByteArray &name)
+    {
+        std::unique_lock lock(m_mutex);
+        if (m_wake.wait_for(lock, std::chrono::seconds(5), [this] { return m_done; })) {
+            return;
+        }
+        m_fired = true;
+        const int fd = ::open(name.constData(), O_RDWR | O_NONBLOCK);
+        if (fd >= 0) {
+            ::close(fd);
+        }
+    }
+
+    mutable std::mutex m_mutex;
+    std::condition_variable m_wake;
+    bool m_done = false;
+    bool m_fired = false;
+    std::thread m_thread;
+};
+
+// What stands at a name, told without opening anything that could block: its kind, where a
+// link there points, and the content of a regular file (through the link).
+QString describe(const QString &path)
+{
+    const QFileInfo name(path);
+    QFile file(path);
+    const QByteArray content =
+            name.isFile() && file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+    return QStringLiteral("%1 %2 %3 %4")
+            .arg(name.isSymLink())
+            .arg(name.isFile())
+            .arg(name.symLinkTarget(), QString::fromUtf8(content));
+}
+
+// Plants something at find.txt; a second folder serves as another user's place.
+using Plant = void (*)(const QString &findFile, const QString &elsewhere);
+
+} // namespace
+
+Q_DECLARE_METATYPE(Plant)
 
 class TestHardening : public WindowTest
 {
@@ -28,6 +107,16 @@ private slots:
     void blanksAroundAnswer();
     void rankByShowsOnlyItsOwnOrder_data();
     void rankByShowsOnlyItsOwnOrder();
+    void plantedFindFile_data();
+    void plantedFindFile();
+    void findFileOfAnotherUser();
+
+private:
+    QString findFileBesideProgram() const
+    {
+        return m_platform->programDir.filePath(QStringLiteral("find.txt"));
+    }
+    void findAndRefreshLeave(const QString &planted);
 };
 
 void TestHardening::findIgnoresLocale_data()
@@ -123,6 +212,73 @@ void TestHardening::rankByShowsOnlyItsOwnOrder()
         click(widget);
     }
     QCOMPARE(m_window->Combo1->currentIndex(), shown);
+}
+
+void TestHardening::plantedFindFile_data()
+{
+    QTest::addColumn<Plant>("plant");
+    QTest::newRow("pipe") << Plant([](const QString &findFile, const QString &) {
+        QCOMPARE(::mkfifo(QFile::encodeName(findFile).constData(), 0600), 0);
+    });
+    QTest::newRow("link to another file")
+            << Plant([](const QString &findFile, const QString &elsewhere) {
+                   QFile victim(QDir(elsewhere).filePath(QStringLiteral("victim")));
+                   QVERIFY(victim.open(QIODevice::WriteOnly));
+                   victim.write("keep me\n");
+                   victim.close();
+                   QVERIFY(QFile::link(victim.fileName(), findFile));
+               });
+    QTest::newRow("link to nothing yet")
+            << Plant([](const QString &findFile, const QString &elsewhere) {
+                   QVERIFY(QFile::link(QDir(elsewhere).filePath(QStringLiteral("new")), findFile));
+               });
+}
+
+void TestHardening::plantedFindFile()
+{
+    QFETCH(Plant, plant);
+    const QTemporaryDir elsewhere;
+    plant(findFileBesideProgram(), elsewhere.path());
+    const QStringList elsewhereBefore = QDir(elsewhere.path()).entryList(QDir::Files);
+    findAndRefreshLeave(findFileBesideProgram());
+    QCOMPARE(QDir(elsewhere.path()).entryList(QDir::Files), elsewhereBefore);
+}
+
+void TestHardening::findFileOfAnotherUser()
+{
+    if (::geteuid() != 0) {
+        QSKIP("needs root to give a file to another user");
+    }
+    QFile other(findFileBesideProgram());
+    QVERIFY(other.open(QIODevice::WriteOnly));
+    other.write("another user's file\n");
+    other.close();
+    QCOMPARE(::chown(QFile::encodeName(other.fileName()).constData(), 65534, 65534), 0);
+    findAndRefreshLeave(other.fileName());
+}
+
+// Find and Refresh work as ever, through the user's data folder, and what stands at planted
+// is left as it was; neither ever waits on it.
+void TestHardening::findAndRefreshLeave(const QString &planted)
+{
+    const QString before = describe(planted);
+    {
+        const PipeWatchdog watchdog(planted);
+        find(QStringLiteral("fe"));
+        QVERIFY2(!watchdog.fired(), "Find waited on what stands at find.txt");
+        QCOMPARE(tilesColoured(Palette::Found), (ElementSet{26, 100}));
+        QCOMPARE(describe(planted), before);
+        QVERIFY(m_window->findFilePath().startsWith(m_platform->userDataFolder()));
+        QFile records(m_window->findFilePath());
+        QVERIFY(records.open(QIODevice::ReadOnly));
+        QCOMPARE(records.readAll().count('\n'), 2);
+        records.close();
+        click(m_window->Command6);
+        QVERIFY2(!watchdog.fired(), "Refresh waited on what stands at find.txt");
+    }
+    QVERIFY(tilesColoured(Palette::Found).empty());
+    QVERIFY(!QFile::exists(m_window->findFilePath()));
+    QCOMPARE(describe(planted), before);
 }
 
 QTEST_MAIN(TestHardening)

@@ -26,9 +26,9 @@ QString Morvik::findFilePath() const
 void Morvik::Command5_Click()
 {
     Command6_Click();
-    QFile records(findFilePath());
+    QFile records;
     // Errors are not fatal here: without the file Refresh still knows the marks by colour.
-    records.open(QIODevice::Append | QIODevice::Text);
+    openFindFile(records, findFilePath(), QIODevice::Append | QIODevice::Text);
     for (;;) {
         const std::optional<QString> answer = m_platform.inputBox(
                 this, tr("Enter partial or full \n\n ELEMENT NAME or\n SYMBOL or\n ATOMIC NUMBER"),
@@ -98,8 +98,9 @@ int Morvik::selectMatchingRows(const QString &answer)
 
 void Morvik::Command6_Click()
 {
-    QFile records(findFilePath());
-    if (records.exists() && records.open(QIODevice::ReadOnly)) {
+    const QString path = findFilePath();
+    QFile records;
+    if (openFindFile(records, path, QIODevice::ReadOnly)) {
         const QByteArray text = records.read(MaxFindFileSize);
         records.close();
         for (const FindRecords::Record &record :
@@ -110,7 +111,7 @@ void Morvik::Command6_Click()
             }
         }
     }
-    records.remove();
+    QFile::remove(path);
     restoreUnrecordedMarks();
 }
 
