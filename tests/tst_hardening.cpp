@@ -110,6 +110,8 @@ private slots:
     void plantedFindFile_data();
     void plantedFindFile();
     void findFileOfAnotherUser();
+    void recordedColourTrustedOnlyIfPossible_data();
+    void recordedColourTrustedOnlyIfPossible();
 
 private:
     QString findFileBesideProgram() const
@@ -279,6 +281,31 @@ void TestHardening::findAndRefreshLeave(const QString &planted)
     QVERIFY(tilesColoured(Palette::Found).empty());
     QVERIFY(!QFile::exists(m_window->findFilePath()));
     QCOMPARE(describe(planted), before);
+}
+
+void TestHardening::recordedColourTrustedOnlyIfPossible_data()
+{
+    QTest::addColumn<QByteArray>("records"); // find.txt as it stands when Refresh reads it
+    QTest::addColumn<QColor>("iron"); // iron's colour afterwards
+    QTest::newRow("as Find wrote it") << QByteArray("26 12640511\n") << Palette::Metal;
+    QTest::newRow("black") << QByteArray("26 0\n") << Palette::Metal;
+    QTest::newRow("black with signs") << QByteArray("+26 +0\n") << Palette::Metal;
+    QTest::newRow("another class's colour") << QByteArray("26 16761024\n") << Palette::Metal;
+    QTest::newRow("red kept red") << QByteArray("26 255\n") << Palette::Metal;
+}
+
+void TestHardening::recordedColourTrustedOnlyIfPossible()
+{
+    QFETCH(QByteArray, records);
+    QFETCH(QColor, iron);
+    find(QStringLiteral("fe"));
+    QFile file(m_window->findFilePath());
+    QVERIFY(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
+    file.write(records);
+    file.close();
+    click(m_window->Command6);
+    QCOMPARE(tileColour(26), iron);
+    QCOMPARE(tileColour(100), Palette::Metal); // its record lost
 }
 
 QTEST_MAIN(TestHardening)

@@ -16,6 +16,13 @@ namespace {
 // A damaged or foreign file is read only this far.
 constexpr qint64 MaxFindFileSize = 1 << 20;
 
+// A record may give back only a colour its tile could have had, its unmarked one: a record
+// edited or added since Find ("26 0") would otherwise paint the tile for the rest of the session.
+QColor trustedColour(Bgr recorded, const QColor &unmarked)
+{
+    return fromBgr(recorded) == unmarked ? fromBgr(recorded) : unmarked;
+}
+
 } // namespace
 
 QString Morvik::findFilePath() const
@@ -107,7 +114,8 @@ void Morvik::Command6_Click()
              FindRecords::parse(std::string_view(text.constData(), text.size()))) {
             // Only a tile that is marked is given a colour back.
             if (toBgr(tileColor(record.element)) == Colors::FoundMark) {
-                setTileColor(record.element, fromBgr(record.color));
+                setTileColor(record.element,
+                             trustedColour(record.color, unmarkedColour(record.element)));
             }
         }
     }
