@@ -2,6 +2,7 @@
 // ranking's order replaced by another, things planted at find.txt.
 
 #include "caselocale.h"
+#include "window/clicklabel.h"
 #include "windowtest.h"
 
 #include <QComboBox>
@@ -112,6 +113,7 @@ private slots:
     void findFileOfAnotherUser();
     void recordedColourTrustedOnlyIfPossible_data();
     void recordedColourTrustedOnlyIfPossible();
+    void exportNamesTheSystemsReason();
 
 private:
     QString findFileBesideProgram() const
@@ -306,6 +308,24 @@ void TestHardening::recordedColourTrustedOnlyIfPossible()
     click(m_window->Command6);
     QCOMPARE(tileColour(26), iron);
     QCOMPARE(tileColour(100), Palette::Metal); // its record lost
+}
+
+void TestHardening::exportNamesTheSystemsReason()
+{
+    // The temporary folder exists, but a file's path in it is longer than the system allows.
+    QString folder = m_platform->tempDir.path();
+    while (folder.size() < 4080) {
+        folder += QLatin1Char('/') + QString(200, QLatin1Char('d'));
+    }
+    folder.truncate(4080);
+    QVERIFY(QDir().mkpath(folder));
+    m_platform->tempFolderOverride = folder + QLatin1Char('/');
+    click(m_window->lblElem[26]);
+    click(m_window->Label7);
+    QCOMPARE(m_platform->messages.size(), 1);
+    QVERIFY2(m_platform->messages[0].text.endsWith(qt_error_string(ENAMETOOLONG) + '.'),
+             qPrintable(m_platform->messages[0].text.right(80)));
+    QVERIFY(m_platform->editorLaunches.isEmpty());
 }
 
 QTEST_MAIN(TestHardening)
