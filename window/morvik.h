@@ -148,6 +148,7 @@ private:
 
     // tools/export.cpp.
     void reportExportFailure(const QString &path, const QString &reason);
+    void warnEditorNotStarted(const QString &path);
 
     // window/keyboard.cpp: shortcuts, focus across the chart, and the clipboard.
     void setupKeyboard();
@@ -161,5 +162,6 @@ private:
     // Find's last answer, upper-cased: the default of its next prompt.
     QString m_searchText = QStringLiteral("H");
     int m_sortDirection = 0;
+    bool m_editorWarningOpen = false;
     bool m_iconShown = false;
 };
