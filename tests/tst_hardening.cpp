@@ -6,13 +6,16 @@
 #include "window/clicklabel.h"
 #include "windowtest.h"
 
+#include <QApplication>
 #include <QComboBox>
 #include <QDir>
+#include <QLabel>
 #include <QListWidget>
 #include <QPushButton>
 #include <QScrollBar>
 #include <QTest>
 
+#include <cmath>
 #include <condition_variable>
 #include <csignal>
 #include <memory>
@@ -111,6 +114,48 @@ private:
     QByteArray m_path;
 };
 
+// The desktop's palette for as long as it lives, as a desktop theme sets it.
+class DesktopPalette
+{
+public:
+    explicit DesktopPalette(const QPalette &palette) { QApplication::setPalette(palette); }
+    ~DesktopPalette() { QApplication::setPalette(m_before); }
+    DesktopPalette(const DesktopPalette &) = delete;
+    DesktopPalette &operator=(const DesktopPalette &) = delete;
+
+private:
+    QPalette m_before = QApplication::palette();
+};
+
+// A dark desktop theme's palette, as Qt takes it from GNOME's Adwaita dark.
+QPalette darkDesktop()
+{
+    QPalette dark;
+    for (const auto [role, colour] : {std::pair{QPalette::Window, "#323232"},
+                                      {QPalette::WindowText, "#f0f0f0"},
+                                      {QPalette::Base, "#242424"},
+                                      {QPalette::Text, "#f0f0f0"},
+                                      {QPalette::Button, "#323232"},
+                                      {QPalette::ButtonText, "#f0f0f0"}}) {
+        dark.setColor(role, QColor(QLatin1String(colour)));
+    }
+    return dark;
+}
+
+// The contrast ratio of two colours by their relative luminance (WCAG 2): 1 to 21.
+double contrast(const QColor &a, const QColor &b)
+{
+    const auto luminance = [](const QColor &c) {
+        const auto linear = [](double v) {
+            return v <= 0.03928 ? v / 12.92 : std::pow((v + 0.055) / 1.055, 2.4);
+        };
+        return 0.2126 * linear(c.redF()) + 0.7152 * linear(c.greenF()) + 0.0722 * linear(c.blueF());
+    };
+    const double la = luminance(a);
+    const double lb = luminance(b);
+    return (std::max(la, lb) + 0.05) / (std::min(la, lb) + 0.05);
+}
+
 // Plants something at find.txt; a second folder serves as another user's place.
 using Plant = void (*)(const QString &findFile, const QString &elsewhere);
 
@@ -146,6 +191,8 @@ private slots:
     void editorThatGivesUpWarns();
     void openerThatGivesUpReported();
     void closingLeavesEditorRunning();
+    void textReadableOnEveryDesktop_data();
+    void textReadableOnEveryDesktop();
 
 private:
     QString findFileBesideProgram() const
@@ -153,6 +200,11 @@ private:
         return m_platform->programDir.filePath(QStringLiteral("find.txt"));
     }
     void findAndRefreshLeave(const QString &planted);
+    // The lowest contrast of a text with what it is drawn on: a surface of its own, or the
+    // window's background under a caption.
+    static double surfaceContrast(const QWidget *surface, QPalette::ColorRole text,
+                                  QPalette::ColorRole back);
+    double captionContrast(QWidget *caption) const;
 };
 
 void TestHardening::findIgnoresLocale_data()
@@ -431,6 +483,74 @@ void TestHardening::closingLeavesEditorRunning()
     const bool running = ::kill(editor, 0) == 0;
     ::kill(editor, SIGTERM);
     QVERIFY2(running, "closing ended the editor");
+}
+
+void TestHardening::textReadableOnEveryDesktop_data()
+{
+    QTest::addColumn<QPalette>("desktop");
+    QTest::newRow("light default") << QApplication::palette();
+    QTest::newRow("dark theme") << darkDesktop();
+}
+
+void TestHardening::textReadableOnEveryDesktop()
+{
+    QFETCH(QPalette, desktop);
+    const DesktopPalette theme(desktop);
+    // The window as it opens on that desktop.
+    delete m_window;
+    m_window = new Morvik(*m_platform);
+    m_window->show();
+    QVERIFY(QTest::qWaitForWindowExposed(m_window));
+    constexpr double Readable = 4.5; // WCAG AA for text
+    click(m_window->lblElem[26]);
+    for (int i = 1; i < Morvik::TileCount; ++i) {
+        const QWidget *tile = m_window->lblElem[i];
+        QVERIFY2(surfaceContrast(tile, QPalette::WindowText, QPalette::Window) >= Readable,
+                 qPrintable(tile->objectName()));
+    }
+    for (int g = 1; g < Morvik::GroupCount; ++g) {
+        const QWidget *number = m_window->Label1[g];
+        QVERIFY2(surfaceContrast(number, QPalette::WindowText, QPalette::Window) >= Readable,
+                 qPrintable(number->objectName()));
+    }
+    QVERIFY(surfaceContrast(m_window->PropsList, QPalette::Text, QPalette::Base) >= Readable);
+    QList<QWidget *> captions{m_window->Label2[0], m_window->Label2[1], m_window->Label3,
+                              m_window->Label5, m_window->Label7};
+    captions << QList<QWidget *>(m_window->Legend.begin(), m_window->Legend.end())
+             << QList<QWidget *>(m_window->Label6.begin(), m_window->Label6.end());
+    for (QWidget *caption : captions) {
+        QVERIFY2(captionContrast(caption) >= Readable, qPrintable(caption->objectName()));
+    }
+
+    enterColumnView();
+    for (const QListWidget *list : m_window->List1) {
+        QVERIFY2(surfaceContrast(list, QPalette::Text, QPalette::Base) >= Readable,
+                 qPrintable(list->objectName()));
+    }
+    for (QWidget *caption : QList<QWidget *>{m_window->Label4, m_window->lblRankBy}) {
+        QVERIFY2(captionContrast(caption) >= Readable, qPrintable(caption->objectName()));
+    }
+}
+
+double TestHardening::surfaceContrast(const QWidget *surface, QPalette::ColorRole text,
+                                      QPalette::ColorRole back)
+{
+    return contrast(surface->palette().color(text), surface->palette().color(back));
+}
+
+double TestHardening::captionContrast(QWidget *caption) const
+{
+    caption->hide();
+    const QImage under = m_window->grab(caption->geometry()).toImage();
+    caption->show();
+    const QColor text = caption->palette().color(caption->foregroundRole());
+    double lowest = 21;
+    for (int y = 0; y < under.height(); ++y) {
+        for (int x = 0; x < under.width(); ++x) {
+            lowest = std::min(lowest, contrast(text, under.pixelColor(x, y)));
+        }
+    }
+    return lowest;
 }
 
 QTEST_MAIN(TestHardening)
