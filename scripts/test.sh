@@ -6,6 +6,19 @@ source "$(dirname "${BASH_SOURCE[0]}")/common.sh"
 ensure_packages "${BUILD_PACKAGES[@]}" xvfb xdotool x11-utils imagemagick clang \
     libclang-rt-14-dev desktop-file-utils appstream
 
+# Other locales' case rules and a dark desktop theme, for the hardening tests and the e2e runs.
+ensure_packages locales qt6-gtk-platformtheme gnome-themes-extra
+missing_locales=0
+for wanted in tr_TR de_DE; do
+    if ! locale -a | grep -qix "${wanted}\.utf-\?8"; then
+        as_root sed -i "s/^# *\(${wanted}\.UTF-8\)/\1/" /etc/locale.gen
+        missing_locales=1
+    fi
+done
+if [ "$missing_locales" -eq 1 ]; then
+    as_root locale-gen >/dev/null
+fi
+
 dir="$ROOT/build"
 options=()
 if [ "${1:-}" = "--sanitize" ]; then
