@@ -21,6 +21,7 @@ QtPlatform::~QtPlatform()
     // What still runs is the shell between this program and an opener (see openInEditor):
     // ending it here, rather than in QProcess's destructor with a warning, leaves the editor.
     for (QProcess *shell : m_editors.findChildren<QProcess *>()) {
+        QObject::disconnect(shell, &QProcess::finished, nullptr, nullptr);
         shell->kill();
         shell->waitForFinished();
     }
