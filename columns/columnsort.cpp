@@ -31,7 +31,7 @@ void Morvik::command4_Click(int Index)
     } else {
         order = RowOrder::byValue(property, forward);
     }
-    fillColumns(order, Module1::Name);
+    showUnranked(order);
     List1[0]->setCurrentRow(0);
     VScroll1->setValue(0);
 }

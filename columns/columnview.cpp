@@ -37,7 +37,7 @@ void Morvik::Command1_Click()
         showColumnView(true);
         HideShowFrame(0);
         Command1->setText(tableFormat());
-        fillColumns(RowOrder::byNumber(), Module1::Name);
+        showUnranked(RowOrder::byNumber());
         List1[0]->setCurrentRow(0);
     } else {
         showColumnView(false);
@@ -106,6 +106,13 @@ void Morvik::fillColumns(const std::vector<int> &elements, int column0Property)
     }
 }
 
+void Morvik::showUnranked(const std::vector<int> &elements)
+{
+    fillColumns(elements, Module1::Name);
+    // The ranking's order is gone, so "Rank by" must not go on naming it.
+    Combo1->setCurrentIndex(-1);
+}
+
 void Morvik::HScroll1_Change()
 {
     const int row = List1[0]->currentRow();
@@ -113,7 +120,7 @@ void Morvik::HScroll1_Change()
         command4[k]->setText(Combo1->itemText(k + HScroll1->value()));
     }
     command4[0]->setText(Combo1->itemText(0));
-    fillColumns(RowOrder::byNumber(), Module1::Name);
+    showUnranked(RowOrder::byNumber());
     List1[0]->setCurrentRow(row);
 }
 

@@ -3,7 +3,6 @@
 #include "data/Module1.h"
 
 #include <algorithm>
-#include <cctype>
 
 namespace RowOrder {
 
@@ -20,11 +19,18 @@ std::vector<std::string> column(int property)
     return values;
 }
 
+// Lower-cases an ASCII letter. Not std::tolower, which follows the C locale: under a Turkish
+// one "I" stays "I", and every name beginning with it sorted before "Actinium".
+unsigned char asciiLower(unsigned char c)
+{
+    return c >= 'A' && c <= 'Z' ? static_cast<unsigned char>(c - 'A' + 'a') : c;
+}
+
 bool lessIgnoringCase(const std::string &a, const std::string &b)
 {
     return std::lexicographical_compare(
             a.begin(), a.end(), b.begin(), b.end(),
-            [](unsigned char x, unsigned char y) { return std::tolower(x) < std::tolower(y); });
+            [](unsigned char x, unsigned char y) { return asciiLower(x) < asciiLower(y); });
 }
 
 // The walk over positions: 1..109 forward, 109..1 backward.

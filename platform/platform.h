@@ -2,6 +2,7 @@
 
 #include <QString>
 
+#include <functional>
 #include <optional>
 
 class QWidget;
@@ -36,7 +37,10 @@ public:
     virtual QString ShortPath(const QString &LongPath) = 0;
 
     // Opens the file in the user's text editor without waiting. False when it cannot start.
-    virtual bool openInEditor(const QString &path) = 0;
+    // When it starts but gives up with a failure within a few seconds (as xdg-open does where
+    // no application opens text files), failed is called once, later, from the event loop. An
+    // editor that keeps running or ends well is not reported, and is never ended by the program.
+    virtual bool openInEditor(const QString &path, std::function<void()> failed) = 0;
 
     // A modal "save as" dialog offering suggestedName, with a file-type filter such as
     // "CSV file (*.csv)". The chosen path, or an empty optional when the user cancelled.

@@ -2,11 +2,31 @@
 
 #include <QCoreApplication>
 #include <QDir>
+#include <QElapsedTimer>
 #include <QFileDialog>
 #include <QInputDialog>
 #include <QMessageBox>
 #include <QProcess>
 #include <QStandardPaths>
+
+namespace {
+
+// How long a started editor is watched for a failure: xdg-open hands the file over and ends at
+// once, so a failure shows within moments, and a longer run is an editor at work.
+constexpr qint64 EditorWatchMs = 5000;
+
+} // namespace
+
+QtPlatform::~QtPlatform()
+{
+    // What still runs is the shell between this program and an opener (see openInEditor):
+    // ending it here, rather than in QProcess's destructor with a warning, leaves the editor.
+    for (QProcess *shell : m_editors.findChildren<QProcess *>()) {
+        QObject::disconnect(shell, &QProcess::finished, nullptr, nullptr);
+        shell->kill();
+        shell->waitForFinished();
+    }
+}
 
 void QtPlatform::messageBox(QWidget *parent, const QString &text, const QString &title, Icon icon)
 {
@@ -66,12 +86,41 @@ QString QtPlatform::ShortPath(const QString &LongPath)
     return LongPath;
 }
 
-bool QtPlatform::openInEditor(const QString &path)
+bool QtPlatform::openInEditor(const QString &path, std::function<void()> failed)
 {
 #ifdef Q_OS_WIN
+    Q_UNUSED(failed);
     return QProcess::startDetached(QStringLiteral("notepad"), {path});
 #else
-    return QProcess::startDetached(QStringLiteral("xdg-open"), {path});
+    const QString opener = QStandardPaths::findExecutable(QStringLiteral("xdg-open"));
+    if (opener.isEmpty()) {
+        return false;
+    }
+    // A QProcess ends what it started when it is destroyed, and this program may close while
+    // the editor runs. So what it starts is a shell that starts the opener in the background
+    // and only waits for it, telling its exit status: ending the shell leaves the opener alone.
+    auto *shell = new QProcess(&m_editors);
+    shell->setProgram(QStringLiteral("/bin/sh"));
+    shell->setArguments({QStringLiteral("-c"), QStringLiteral("\"$1\" \"$2\" & wait $!"),
+                         QStringLiteral("sh"), opener, path});
+    shell->setProcessChannelMode(QProcess::ForwardedChannels);
+    shell->setStandardInputFile(QProcess::nullDevice());
+    QElapsedTimer running;
+    running.start();
+    QObject::connect(shell, &QProcess::finished, shell,
+                     [shell, running, failed](int code, QProcess::ExitStatus status) {
+                         const bool failure = status != QProcess::NormalExit || code != 0;
+                         if (failure && running.elapsed() < EditorWatchMs && failed) {
+                             failed();
+                         }
+                         shell->deleteLater();
+                     });
+    shell->start();
+    if (!shell->waitForStarted()) {
+        delete shell;
+        return false;
+    }
+    return true;
 #endif
 }
 

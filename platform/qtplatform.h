@@ -2,10 +2,17 @@
 
 #include "platform.h"
 
+#include <QObject>
+
 // The desktop as it really is: QMessageBox, QInputDialog, QStandardPaths, QFileDialog and QProcess.
 class QtPlatform : public Platform
 {
 public:
+    QtPlatform() = default;
+    ~QtPlatform() override;
+    QtPlatform(const QtPlatform &) = delete;
+    QtPlatform &operator=(const QtPlatform &) = delete;
+
     void messageBox(QWidget *parent, const QString &text, const QString &title, Icon icon) override;
     std::optional<QString> inputBox(QWidget *parent, const QString &prompt, const QString &title,
                                     const QString &defaultText) override;
@@ -13,8 +20,11 @@ public:
     QString userDataFolder() override;
     QString tempFolder() override;
     QString ShortPath(const QString &LongPath) override;
-    bool openInEditor(const QString &path) override;
+    bool openInEditor(const QString &path, std::function<void()> failed) override;
     std::optional<QString> saveFileName(QWidget *parent, const QString &title,
                                         const QString &suggestedName,
                                         const QString &filter) override;
+
+private:
+    QObject m_editors; // the processes of the started editors that have not ended yet
 };

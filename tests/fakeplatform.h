@@ -6,6 +6,9 @@
 #include <QTemporaryDir>
 
 #include <deque>
+#include <functional>
+#include <utility>
+#include <vector>
 
 // Answers the window's dialogs from a script and records what it was asked, with real folders
 // that live as long as the test.
@@ -39,6 +42,11 @@ public:
     QList<Prompt> prompts;
     QStringList editorLaunches;
     bool editorStarts = true;
+    // The failure report of each editor that started, in turn: calling one is that editor
+    // giving up; one never called is an editor that runs on or ended well.
+    std::vector<std::function<void()>> editorFailures;
+    // Runs once inside the next message box, while that message is open.
+    std::function<void()> whileMessageOpen;
     QString programFolderOverride; // when set, used instead of programDir
     std::optional<QString> tempFolderOverride; // when set, used instead of tempDir
 
@@ -49,6 +57,9 @@ public:
     void messageBox(QWidget *, const QString &text, const QString &title, Icon icon) override
     {
         messages.append({text, title, icon});
+        if (const auto during = std::exchange(whileMessageOpen, nullptr)) {
+            during();
+        }
     }
 
     std::optional<QString> inputBox(QWidget *, const QString &prompt, const QString &title,
@@ -74,9 +85,12 @@ public:
     }
     QString ShortPath(const QString &LongPath) override { return LongPath; }
 
-    bool openInEditor(const QString &path) override
+    bool openInEditor(const QString &path, std::function<void()> failed) override
     {
         editorLaunches.append(path);
+        if (editorStarts) {
+            editorFailures.push_back(std::move(failed));
+        }
         return editorStarts;
     }
 

@@ -227,11 +227,11 @@ void TestFind::damagedFindFile_data()
             << QByteArray("0 5\n110 5\n-3 5\n99999999999999999999999 5\n1 99999999999\n")
             << nonMetal << metal;
     QTest::newRow("missing colour") << QByteArray("1\n1 \n1,\n") << nonMetal << metal;
+    // A colour the tile could not have had gives way to its class colour.
     QTest::newRow("comma and blanks accepted")
-            << QByteArray("  1 ,\t16711680 \r\n") << QColor(0, 0, 255) << metal;
-    QTest::newRow("unmarked tile left alone")
-            << QByteArray("26 0\n1 65280\n") << QColor(0, 255, 0) << metal;
-    QTest::newRow("no final line end") << QByteArray("1 65535") << QColor(255, 255, 0) << metal;
+            << QByteArray("  1 ,\t16711680 \r\n") << nonMetal << metal;
+    QTest::newRow("unmarked tile left alone") << QByteArray("26 0\n1 65280\n") << nonMetal << metal;
+    QTest::newRow("no final line end") << QByteArray("1 65535") << nonMetal << metal;
 }
 
 void TestFind::damagedFindFile()
@@ -259,6 +259,9 @@ void TestFind::recordsParse_data()
     QTest::newRow("written form") << QByteArray("26 12640511\n1 12648447\n")
                                   << "26 12640511|1 12648447";
     QTest::newRow("comma") << QByteArray("26,12640511") << "26 12640511";
+    QTest::newRow("blanks, tab and CR around a comma")
+            << QByteArray("  1 ,\t16711680 \r\n") << "1 16711680";
+    QTest::newRow("no final line end") << QByteArray("1 65535") << "1 65535";
     QTest::newRow("glued numbers") << QByteArray("2612640511") << "";
     QTest::newRow("three numbers") << QByteArray("26 1 2") << "";
     QTest::newRow("letters after") << QByteArray("26 5x") << "";

@@ -6,6 +6,7 @@
 
 #include <QDir>
 #include <QListWidget>
+#include <QPointer>
 
 namespace {
 
@@ -33,13 +34,30 @@ void Morvik::Label7_Click()
         reportExportFailure(exportPath, *failure);
         return;
     }
-    if (!m_platform.openInEditor(exportPath)) {
-        m_platform.messageBox(this,
-                              tr("The properties were saved in %1, but the text editor could "
-                                 "not be started. Open the file yourself.")
-                                      .arg(QDir::toNativeSeparators(exportPath)),
-                              Title, Platform::Icon::Warning);
+    const bool started =
+            m_platform.openInEditor(exportPath, [window = QPointer<Morvik>(this), exportPath] {
+                if (window) {
+                    window->warnEditorNotStarted(exportPath);
+                }
+            });
+    if (!started) {
+        warnEditorNotStarted(exportPath);
     }
+}
+
+void Morvik::warnEditorNotStarted(const QString &path)
+{
+    // Editors that give up one after another while the warning is open need no second one.
+    if (m_editorWarningOpen) {
+        return;
+    }
+    m_editorWarningOpen = true;
+    m_platform.messageBox(this,
+                          tr("The properties were saved in %1, but the text editor could "
+                             "not be started. Open the file yourself.")
+                                  .arg(QDir::toNativeSeparators(path)),
+                          Title, Platform::Icon::Warning);
+    m_editorWarningOpen = false;
 }
 
 void Morvik::reportExportFailure(const QString &path, const QString &reason)

@@ -3,7 +3,7 @@
 #include <QCoreApplication>
 #include <QFile>
 #include <QFileInfo>
-#include <QTemporaryFile>
+#include <QRandomGenerator>
 
 #include <cerrno>
 #include <cstdio>
@@ -29,6 +29,26 @@ std::optional<QString> refusalFor(const QFileInfo &target)
     return std::nullopt;
 }
 
+// Opens a new file beside the target, for this user only, to write the draft in. Returns the
+// system's own reason when it cannot (not QTemporaryFile: it may make a file without a name
+// and name it only later, so a path too long for the system showed up as a missing file).
+std::optional<QString> openDraft(QFile &draft, const QFileInfo &target)
+{
+    const QString stem = target.absolutePath() + QLatin1String("/.") + target.completeBaseName()
+                         + QLatin1Char('-');
+    for (int attempt = 1;; ++attempt) {
+        draft.setFileName(stem + QString::number(QRandomGenerator::global()->generate(), 36));
+        if (draft.open(QIODevice::WriteOnly | QIODevice::NewOnly,
+                       QFileDevice::ReadOwner | QFileDevice::WriteOwner)) {
+            return std::nullopt;
+        }
+        const QFileInfo taken(draft.fileName());
+        if (attempt == 10 || !(taken.exists() || taken.isSymLink())) {
+            return draft.errorString();
+        }
+    }
+}
+
 } // namespace
 
 QByteArray exportFileText(const QStringList &lines)
@@ -47,21 +67,23 @@ std::optional<QString> replaceFile(const QString &path, const QByteArray &bytes)
     if (const std::optional<QString> refusal = refusalFor(target)) {
         return refusal;
     }
-    QTemporaryFile draft(target.absolutePath() + QLatin1String("/.") + target.completeBaseName()
-                         + QStringLiteral("-XXXXXX"));
-    if (!draft.open()) {
-        return draft.errorString();
+    QFile draft;
+    if (const std::optional<QString> failure = openDraft(draft, target)) {
+        return failure;
     }
     if (draft.write(bytes) != bytes.size() || !draft.flush()) {
-        return draft.errorString();
+        const QString reason = draft.errorString();
+        draft.remove();
+        return reason;
     }
     draft.close();
     // rename() replaces the name itself, never what a link planted there points to.
     if (std::rename(QFile::encodeName(draft.fileName()).constData(),
                     QFile::encodeName(path).constData())
         != 0) {
-        return QString::fromLocal8Bit(std::strerror(errno));
+        const QString reason = QString::fromLocal8Bit(std::strerror(errno));
+        draft.remove();
+        return reason;
     }
-    draft.setAutoRemove(false);
     return std::nullopt;
 }

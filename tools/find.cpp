@@ -16,6 +16,13 @@ namespace {
 // A damaged or foreign file is read only this far.
 constexpr qint64 MaxFindFileSize = 1 << 20;
 
+// A record may give back only a colour its tile could have had, its unmarked one: a record
+// edited or added since Find ("26 0") would otherwise paint the tile for the rest of the session.
+QColor trustedColour(Bgr recorded, const QColor &unmarked)
+{
+    return fromBgr(recorded) == unmarked ? fromBgr(recorded) : unmarked;
+}
+
 } // namespace
 
 QString Morvik::findFilePath() const
@@ -26,17 +33,20 @@ QString Morvik::findFilePath() const
 void Morvik::Command5_Click()
 {
     Command6_Click();
-    QFile records(findFilePath());
+    QFile records;
     // Errors are not fatal here: without the file Refresh still knows the marks by colour.
-    records.open(QIODevice::Append | QIODevice::Text);
+    openFindFile(records, findFilePath(), QIODevice::Append | QIODevice::Text);
     for (;;) {
         const std::optional<QString> answer = m_platform.inputBox(
                 this, tr("Enter partial or full \n\n ELEMENT NAME or\n SYMBOL or\n ATOMIC NUMBER"),
                 Title, m_searchText);
-        if (!answer || answer->isEmpty()) {
+        // No stored name, symbol or number begins or ends with a blank: blanks around the
+        // answer could only hide a match.
+        const QString typed = answer ? answer->trimmed() : QString();
+        if (typed.isEmpty()) {
             return;
         }
-        m_searchText = answer->toUpper();
+        m_searchText = typed.toUpper();
         const int count = columnViewShowing() ? selectMatchingRows(m_searchText)
                                               : markMatchingTiles(m_searchText, records);
         if (count > 0) {
@@ -95,19 +105,21 @@ int Morvik::selectMatchingRows(const QString &answer)
 
 void Morvik::Command6_Click()
 {
-    QFile records(findFilePath());
-    if (records.exists() && records.open(QIODevice::ReadOnly)) {
+    const QString path = findFilePath();
+    QFile records;
+    if (openFindFile(records, path, QIODevice::ReadOnly)) {
         const QByteArray text = records.read(MaxFindFileSize);
         records.close();
         for (const FindRecords::Record &record :
              FindRecords::parse(std::string_view(text.constData(), text.size()))) {
             // Only a tile that is marked is given a colour back.
             if (toBgr(tileColor(record.element)) == Colors::FoundMark) {
-                setTileColor(record.element, fromBgr(record.color));
+                setTileColor(record.element,
+                             trustedColour(record.color, unmarkedColour(record.element)));
             }
         }
     }
-    records.remove();
+    QFile::remove(path);
     restoreUnrecordedMarks();
 }
 

@@ -3,7 +3,6 @@
 #include "data/Module1.h"
 
 #include <algorithm>
-#include <cctype>
 #include <charconv>
 
 namespace FindRecords {
@@ -101,9 +100,12 @@ std::vector<Record> parse(std::string_view text)
 
 std::string upper(std::string_view text)
 {
+    // Not std::toupper: that follows the C locale, and under a Turkish one "i" stays "i".
     std::string result(text);
     for (char &c : result) {
-        c = static_cast<char>(std::toupper(static_cast<unsigned char>(c)));
+        if (c >= 'a' && c <= 'z') {
+            c = static_cast<char>(c - 'a' + 'A');
+        }
     }
     return result;
 }

@@ -33,10 +33,12 @@ constexpr std::array<int, 3> SearchedProperties{Module1::Name, Module1::Symbol,
                                                 Module1::AtomicNumber};
 
 // Whether element i matches an upper-cased answer: the answer equals the start of one of its
-// searched texts, upper-cased.
+// searched texts, upper-cased. The same in every locale: the answer is upper-cased by Qt, which
+// follows no locale, and the stored texts by upper().
 bool matches(int i, std::string_view upperAnswer);
 
-// Upper-cases ASCII letters, as the element texts are ASCII.
+// Upper-cases the ASCII letters, as the element texts are ASCII, by the same rule in every
+// locale; every other byte is left alone.
 std::string upper(std::string_view text);
 
 } // namespace FindRecords

@@ -40,6 +40,16 @@ void setBackground(QWidget *widget, Bgr color)
     widget->setAutoFillBackground(true);
 }
 
+// Text drawn on the window's own surfaces, labels (WindowText) and lists (Text) alike, but not
+// on the standard controls' own faces (ButtonText), which follow the desktop.
+void setSurfaceText(QWidget *widget, Bgr color)
+{
+    QPalette palette = widget->palette();
+    palette.setColor(QPalette::WindowText, fromBgr(color));
+    palette.setColor(QPalette::Text, fromBgr(color));
+    widget->setPalette(palette);
+}
+
 void setForeground(QWidget *widget, Bgr color)
 {
     QPalette palette = widget->palette();
@@ -119,6 +129,9 @@ void Morvik::setupWindow()
     setObjectName(QStringLiteral("Morvik"));
     setWindowTitle(Title);
     setBackground(this, Colors::WindowBack);
+    // The chart's surfaces keep their light design colours under a dark desktop theme too, so
+    // the text on them keeps the design's dark colour; every control inherits it from here.
+    setSurfaceText(this, Colors::DesignText);
     QFont base = font();
     base.setPointSize(8);
     setFont(base);

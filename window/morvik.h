@@ -141,6 +141,9 @@ private:
     // One row per element in the given order: column 0 shows column0Property, column k (1..5)
     // the property HScroll1 + 1 + k.
     void fillColumns(const std::vector<int> &elements, int column0Property);
+    // The same with names in column 0, in an order that is not the ranking's (by number, or by
+    // a header): Combo1 goes back to its placeholder.
+    void showUnranked(const std::vector<int> &elements);
 
     // tools/find.cpp.
     int markMatchingTiles(const QString &answer, QFile &records);
@@ -149,6 +152,7 @@ private:
 
     // tools/export.cpp.
     void reportExportFailure(const QString &path, const QString &reason);
+    void warnEditorNotStarted(const QString &path);
 
     // window/keyboard.cpp: shortcuts, focus across the chart, and the clipboard.
     void setupKeyboard();
@@ -162,6 +166,7 @@ private:
     // Find's last answer, upper-cased: the default of its next prompt.
     QString m_searchText = QStringLiteral("H");
     int m_sortDirection = 0;
+    bool m_editorWarningOpen = false;
     // The elements in the order the column view lists them, or would list them if shown.
     std::vector<int> m_listedOrder;
     bool m_iconShown = false;

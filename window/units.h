@@ -54,6 +54,9 @@ constexpr Bgr FirstColumnBack = 0x00E0E0E0;
 constexpr Bgr OtherColumnBack = 0x00C0FFFF;
 constexpr Bgr SheetBack = 0x00FFFFFF;
 constexpr Bgr FoundMark = 0x000000FF; // pure red
+// The text on the chart's own surfaces: the window text of the light desktop the design was
+// drawn for, black.
+constexpr Bgr DesignText = 0x00000000;
 
 // The legend's swatch of each class, in the order of Module1::ElementClass; the tiles take
 // their colour from the swatch of their class.

@@ -114,5 +114,48 @@ click 198 363
 check "table view shows the tiles again" is "$(pixel $IRON)" "$METAL"
 
 check "program still running" kill -0 "$APP_PID"
+
+# ---- The same program started again under another locale and under a dark desktop theme ----
+restart_with() { # restart_with VAR=VALUE...: ends the program and starts it again with those
+    kill "$APP_PID" 2>/dev/null || true
+    wait "$APP_PID" 2>/dev/null || true
+    env "$@" "$WORK/bin/morvik" >>"$WORK/morvik.log" 2>&1 &
+    APP_PID=$!
+    window=$(timeout 20 xdotool search --sync --onlyvisible --name '^Morvik$' | head -1)
+    sleep 0.5
+}
+answer_find() { # answer_find TEXT: clicks Find and types TEXT into its dialog
+    click 71 363
+    for _ in $(seq 50); do
+        xdotool search --onlyvisible --name '^Morvik$' | grep -qv "^$window\$" && break
+        sleep 0.1
+    done
+    sleep 0.3
+    xdotool type --delay 50 "$1"
+    xdotool key Return
+    sleep 0.5
+}
+contrast_at_least() { # contrast_at_least RATIO W H X Y BX BY: the strongest WCAG contrast in
+    # the box W x H at X,Y against the pixel at BX,BY (the surface under the text)
+    local under
+    under=$(pixel "$6" "$7")
+    convert "$WORK/shot.png" -crop "$2x$3+$4+$5" +repage -depth 8 txt:- | awk -v under="$under" -v wanted="$1" '
+        function linear(v) { v /= 255; return v <= 0.03928 ? v / 12.92 : ((v + 0.055) / 1.055) ^ 2.4 }
+        function luminance(c, parts) { split(c, parts, ","); return 0.2126 * linear(parts[1]) + 0.7152 * linear(parts[2]) + 0.0722 * linear(parts[3]) }
+        BEGIN { back = luminance(under); best = 1 }
+        NR > 1 {
+            colour = $2; gsub(/[()]/, "", colour); l = luminance(colour)
+            ratio = l > back ? (l + 0.05) / (back + 0.05) : (back + 0.05) / (l + 0.05)
+            if (ratio > best) best = ratio
+        }
+        END { if (best < wanted) { printf "    got %.2f : 1, expected %s : 1 or more\n", best, wanted; exit 1 } }'
+}
+
+restart_with LANG=tr_TR.UTF-8 LC_ALL=tr_TR.UTF-8
+answer_find "si"
+check "Turkish locale: find paints silicon red by \"si\"" is "$(pixel $SILICON)" "255,0,0"
+
+restart_with QT_QPA_PLATFORMTHEME=gtk3 GTK_THEME=Adwaita:dark
+check "dark desktop theme: iron's caption readable" contrast_at_least 4.5 30 20 264 88 $IRON
 echo "Totals: $passed passed, $failed failed"
 [ "$failed" -eq 0 ]
