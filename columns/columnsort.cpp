@@ -4,10 +4,45 @@
 
 #include "columns/roworder.h"
 #include "data/Module1.h"
+#include "tools/findmatch.h"
+#include "window/shown.h"
 
+#include <QCollator>
 #include <QListWidget>
 #include <QPushButton>
 #include <QScrollBar>
+
+#include <algorithm>
+
+namespace {
+
+bool namesTranslated()
+{
+    for (int i = 1; i <= Module1::ElemCount; ++i) {
+        if (FindMatch::nameTranslated(i)) {
+            return true;
+        }
+    }
+    return false;
+}
+
+// Names on show in another language sort as that language sorts them, whatever their case
+// (the translation's locale is the default one while it is installed).
+std::vector<int> byShownName(bool forward)
+{
+    QCollator collator;
+    collator.setCaseSensitivity(Qt::CaseInsensitive);
+    std::vector<int> order = RowOrder::byNumber();
+    std::stable_sort(order.begin(), order.end(), [&collator](int a, int b) {
+        return collator.compare(Shown::name(a), Shown::name(b)) < 0;
+    });
+    if (!forward) {
+        std::reverse(order.begin(), order.end());
+    }
+    return order;
+}
+
+} // namespace
 
 void Morvik::command4_Click(int Index)
 {
@@ -21,7 +56,13 @@ void Morvik::command4_Click(int Index)
     const int property = Index + HScroll1->value() + 1;
     const bool forward = m_sortDirection == 1;
     std::vector<int> order;
-    if (Module1::propertyInfo(property).sortsAsText) {
+    if (property == Module1::Name && namesTranslated()) {
+        order = byShownName(forward);
+        List2->clear();
+        for (const int i : order) {
+            List2->addItem(Shown::name(i));
+        }
+    } else if (Module1::propertyInfo(property).sortsAsText) {
         const std::vector<std::string> sorted = RowOrder::sortedTexts(property, forward);
         List2->clear();
         for (const std::string &entry : sorted) {

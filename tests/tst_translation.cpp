@@ -8,6 +8,7 @@
 #include "window/translation.h"
 #include "windowtest.h"
 
+#include <QCollator>
 #include <QComboBox>
 #include <QDir>
 #include <QFile>
@@ -104,6 +105,11 @@ private slots:
     void captionsFitAtTheFloor_data();
     void captionsFitAtTheFloor();
     void preferredEnglishWins();
+    void findsShownNames_data();
+    void findsShownNames();
+    void columnViewFindsWholeNames_data();
+    void columnViewFindsWholeNames();
+    void namesSortAsTheLanguageSorts();
 };
 
 void TestTranslation::catalogueComplete_data()
@@ -298,6 +304,83 @@ void TestTranslation::preferredEnglishWins()
     QVERIFY(translation.language().isEmpty());
     rebuildWindow();
     QCOMPARE(m_window->Command5->text(), QStringLiteral("Find"));
+}
+
+void TestTranslation::findsShownNames_data()
+{
+    QTest::addColumn<QString>("locale");
+    QTest::addColumn<QString>("answer");
+    QTest::addColumn<ElementSet>("marked");
+    QTest::newRow("de: the shown name") << "de_DE"
+                                        << "eis" << ElementSet{26};
+    QTest::newRow("de: the English name still") << "de_DE"
+                                                << "iron" << ElementSet{26};
+    QTest::newRow("es: accents ignored") << "es_ES"
+                                         << "fosforo" << ElementSet{15};
+    QTest::newRow("es: accents typed") << "es_ES"
+                                       << "Fósf" << ElementSet{15};
+    QTest::newRow("fr: shown and English names") << "fr_FR"
+                                                 << "fer" << ElementSet{26, 100};
+    QTest::newRow("fr: symbols as stored") << "fr_FR"
+                                           << "fe" << ElementSet{26, 100};
+    QTest::newRow("en: no accent folding") << "C"
+                                           << "é" << ElementSet{};
+}
+
+void TestTranslation::findsShownNames()
+{
+    QFETCH(QString, locale);
+    QFETCH(QString, answer);
+    QFETCH(ElementSet, marked);
+    const Translation translation{QLocale(locale)};
+    rebuildWindow();
+    find(answer);
+    QCOMPARE(tilesColoured(Palette::Found), marked);
+}
+
+void TestTranslation::columnViewFindsWholeNames_data()
+{
+    QTest::addColumn<QString>("answer");
+    QTest::addColumn<int>("row"); // selected afterwards
+    QTest::addColumn<int>("warnings");
+    QTest::newRow("shown name") << "Eisen" << 25 << 0;
+    QTest::newRow("English name") << "IRON" << 25 << 0;
+    QTest::newRow("shown name, any case") << "NATRIUM" << 10 << 0;
+    QTest::newRow("symbol") << "Fe" << 25 << 0;
+    QTest::newRow("part of a name") << "eis" << 0 << 1;
+}
+
+void TestTranslation::columnViewFindsWholeNames()
+{
+    QFETCH(QString, answer);
+    QFETCH(int, row);
+    QFETCH(int, warnings);
+    const Translation translation{QLocale(QStringLiteral("de_DE"))};
+    rebuildWindow();
+    m_window->show();
+    enterColumnView();
+    find(answer);
+    QCOMPARE(m_platform->messages.size(), warnings);
+    QCOMPARE(selectedRows(), QList<int>(6, row));
+}
+
+void TestTranslation::namesSortAsTheLanguageSorts()
+{
+    const Translation translation{QLocale(QStringLiteral("de_DE"))};
+    rebuildWindow();
+    m_window->show();
+    enterColumnView();
+    click(m_window->command4[0]);
+    const QStringList names = column(0);
+    QCOMPARE(names.size(), Module1::ElemCount);
+    QCollator german{QLocale(QStringLiteral("de_DE"))};
+    german.setCaseSensitivity(Qt::CaseInsensitive);
+    for (int row = 1; row < names.size(); ++row) {
+        QVERIFY2(german.compare(names[row - 1], names[row]) < 0, qPrintable(names[row]));
+    }
+    QVERIFY(names.contains(QStringLiteral("Eisen")));
+    click(m_window->command4[0]);
+    QCOMPARE(column(0).first(), names.last());
 }
 
 QTEST_MAIN(TestTranslation)

@@ -4,6 +4,7 @@
 
 #include "data/Module1.h"
 #include "tools/findfile.h"
+#include "tools/findmatch.h"
 #include "tools/findrecords.h"
 #include "window/clicklabel.h"
 
@@ -62,7 +63,8 @@ int Morvik::markMatchingTiles(const QString &answer, QFile &records)
     const int otherName = Module1::otherNameElement(wanted);
     int count = 0;
     for (int i = 1; i <= Module1::ElemCount; ++i) {
-        if (!FindRecords::matches(i, wanted) && i != otherName) {
+        if (!FindRecords::matches(i, wanted) && !FindMatch::startsShownName(i, answer)
+            && i != otherName) {
             continue;
         }
         const FindRecords::Record record{i, toBgr(tileColor(i))};
@@ -91,12 +93,17 @@ int Morvik::selectMatchingRows(const QString &answer)
             }
         }
     }
-    // Another name of an element finds its row by the atomic number column.
-    if (const int otherName = Module1::otherNameElement(answer.toStdString())) {
-        QListWidget *numbers = List1[Module1::AtomicNumber - 1];
-        const auto rows = numbers->findItems(QString::number(otherName), Qt::MatchExactly);
-        if (!rows.isEmpty()) {
-            numbers->setCurrentItem(rows.first());
+    // The names the column shows may be translated: the English name and the shown one
+    // without its accents find the row too, by the atomic number column. So does another name.
+    QListWidget *numbers = List1[Module1::AtomicNumber - 1];
+    const std::string english = answer.toStdString();
+    const int otherName = Module1::otherNameElement(english);
+    for (int row = 0; row < numbers->count(); ++row) {
+        const int i = numbers->item(row)->text().toInt();
+        const bool translated = FindMatch::nameTranslated(i);
+        if (i == otherName || FindMatch::isShownName(i, answer)
+            || (translated && FindRecords::upper(Module1::ElemData[i][Module1::Name]) == english)) {
+            numbers->setCurrentRow(row);
             ++count;
         }
     }

@@ -22,6 +22,9 @@ Translation::Translation(const QLocale &locale)
         }
         if (m_program.load(QStringLiteral("morvik_") + language, QStringLiteral(":/i18n"))) {
             QCoreApplication::installTranslator(&m_program);
+            // What follows the language, such as the order of the names, follows it too.
+            m_previousDefault = QLocale();
+            QLocale::setDefault(QLocale(m_program.language()));
             // Qt's own catalogue of the same language, where the system has it installed.
             if (m_qt.load(QStringLiteral("qtbase_") + m_program.language(),
                           QLibraryInfo::path(QLibraryInfo::TranslationsPath))) {
@@ -36,6 +39,9 @@ Translation::~Translation()
 {
     QCoreApplication::removeTranslator(&m_qt);
     QCoreApplication::removeTranslator(&m_program);
+    if (!m_program.isEmpty()) {
+        QLocale::setDefault(m_previousDefault);
+    }
 }
 
 QString Translation::language() const

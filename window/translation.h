@@ -21,4 +21,5 @@ public:
 private:
     QTranslator m_program;
     QTranslator m_qt;
+    QLocale m_previousDefault;
 };
