@@ -46,6 +46,9 @@ STUB
 chmod +x "$WORK/bin/xdg-open"
 export PATH="$WORK/bin:$PATH" TMPDIR="$WORK/tmp" HOME="$WORK/home" XDG_RUNTIME_DIR="$WORK/runtime"
 unset QT_QPA_PLATFORM
+# The first runs are English, whatever the machine's own language.
+unset LANGUAGE LC_ALL LC_MESSAGES
+export LANG=C.UTF-8
 
 # The program keeps find.txt beside itself: run a copy so the build folder stays clean.
 cp "$MORVIK" "$WORK/bin/morvik"
@@ -154,6 +157,24 @@ contrast_at_least() { # contrast_at_least RATIO W H X Y BX BY: the strongest WCA
 restart_with LANG=tr_TR.UTF-8 LC_ALL=tr_TR.UTF-8
 answer_find "si"
 check "Turkish locale: find paints silicon red by \"si\"" is "$(pixel $SILICON)" "255,0,0"
+
+values_line_up() { # values_line_up FILE: every value of an exported sheet starts at one column
+    iconv -f UTF-8 -t LATIN1 "$1" | LC_ALL=C awk -F '\t' '
+        { column = length($1); for (i = 1; i < NF; i++) column = int(column / 8 + 1) * 8 }
+        NR == 1 { first = column }
+        column != first || column <= length($1) { bad = 1 }
+        END { exit bad || NR != 22 }'
+}
+
+restart_with LANG=de_DE.UTF-8
+answer_find "eis"
+check "German locale: find paints iron red by \"eis\"" is "$(pixel $IRON)" "255,0,0"
+click 128 363
+click 279 98
+click 290 238
+sleep 0.5
+check "German locale: the exported sheet names Eisen" grep -q $'^Name\t*Eisen\r$' "$WORK/tmp/Properties.txt"
+check "German locale: the exported sheet lines up" values_line_up "$WORK/tmp/Properties.txt"
 
 restart_with QT_QPA_PLATFORMTHEME=gtk3 GTK_THEME=Adwaita:dark
 check "dark desktop theme: iron's caption readable" contrast_at_least 4.5 30 20 264 88 $IRON
