@@ -29,15 +29,6 @@ QString arrayName(const char *name, int index)
     return QStringLiteral("%1(%2)").arg(QLatin1String(name)).arg(index);
 }
 
-void setBackground(QWidget *widget, Bgr color)
-{
-    QPalette palette = widget->palette();
-    palette.setColor(QPalette::Window, fromBgr(color));
-    palette.setColor(QPalette::Base, fromBgr(color));
-    widget->setPalette(palette);
-    widget->setAutoFillBackground(true);
-}
-
 void setForeground(QWidget *widget, Bgr color)
 {
     QPalette palette = widget->palette();
@@ -73,9 +64,20 @@ QFont listFont()
     return font;
 }
 
+} // namespace
+
+void Morvik::setBackground(QWidget *widget, Bgr color)
+{
+    QPalette palette = widget->palette();
+    palette.setColor(QPalette::Window, fromBgr(color));
+    palette.setColor(QPalette::Base, fromBgr(color));
+    widget->setPalette(palette);
+    widget->setAutoFillBackground(true);
+}
+
 // The design sizes fit a narrow system font; where this desktop's font is wider, the caption
 // gets a slightly smaller size rather than being cut off or pushing the layout apart.
-void fitCaption(QWidget *widget, const QString &text, int room)
+void Morvik::fitCaption(QWidget *widget, const QString &text, int room)
 {
     QFont font = widget->font();
     while (QFontMetrics(font).horizontalAdvance(text) > room && font.pointSizeF() > 6.5) {
@@ -84,14 +86,13 @@ void fitCaption(QWidget *widget, const QString &text, int room)
     widget->setFont(font);
 }
 
-} // namespace
-
 Morvik::Morvik(Platform &platform, QWidget *parent)
     : QWidget(parent)
     , m_platform(platform)
 {
     setupWindow();
     setupLegend();
+    setupColouring();
     setupColumnView();
     setupOptions();
     setupSheet();

@@ -16,4 +16,9 @@ QString caption(int p)
     return QCoreApplication::translate("Property", Module1::propertyInfo(p).caption);
 }
 
+QString label(int p)
+{
+    return QCoreApplication::translate("SheetLabel", Module1::propertyInfo(p).label);
+}
+
 } // namespace Shown

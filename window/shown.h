@@ -15,4 +15,7 @@ QString text(const std::string &stored);
 // The column caption of property p (1..22), as the property list and the headers show it.
 QString caption(int p);
 
+// The property sheet's label of property p (1..22): "Density".
+QString label(int p);
+
 } // namespace Shown
