@@ -4,9 +4,9 @@
 // view on show is the caption of Command1, the element on show is the content of PropsList,
 // the first property of the column view is the position of HScroll1, the tiles' colours are
 // the colouring chosen in cboColourBy and the marks of Find. Handlers live in the folder of their
-// feature (grid, options, ranking, columns, find, export) and only move data between the controls
-// and the plain functions of data/ and of the feature; dialogs, folders and the editor go through
-// Platform.
+// feature (grid, colouring, options, ranking, columns, find, export) and only move data between the
+// controls and the plain functions of data/ and of the feature; dialogs, folders and the editor go
+// through Platform.
 
 #include "platform/platform.h"
 #include "window/colouring.h"
