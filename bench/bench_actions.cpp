@@ -8,8 +8,10 @@
 // between: QBENCHMARK times its whole body, and a single run only to the millisecond.
 
 #include "window/clicklabel.h"
+#include "window/colourbar.h"
 #include "windowtest.h"
 
+#include <QCheckBox>
 #include <QComboBox>
 #include <QElapsedTimer>
 #include <QListWidget>
@@ -39,6 +41,8 @@ private slots:
     void refreshAfterFind();
     void refreshNothingMarked();
     void switchOptions();
+    void colourBy_data();
+    void colourBy();
 
 private:
     void settle();
@@ -203,6 +207,39 @@ void BenchActions::switchOptions()
         settle();
     }
     QVERIFY(m_window->Option1[option]->isChecked());
+}
+
+void BenchActions::colourBy_data()
+{
+    QTest::addColumn<QString>("first");
+    QTest::addColumn<QString>("second"); // empty: the Log box, on the first entry
+    QTest::newRow("property and property") << "Density [kg/m^3]"
+                                           << "Melting point [C]";
+    QTest::newRow("class and property") << "Class"
+                                        << "Density [kg/m^3]";
+    QTest::newRow("log box") << "Density [kg/m^3]"
+                             << "";
+}
+
+void BenchActions::colourBy()
+{
+    QFETCH(QString, first);
+    QFETCH(QString, second);
+    QComboBox *choice = m_window->cboColourBy;
+    const std::array<int, 2> entries{choice->findText(first), choice->findText(second)};
+    choice->setCurrentIndex(entries[0]);
+    settle();
+    int turn = 0;
+    QBENCHMARK {
+        turn = 1 - turn;
+        if (second.isEmpty()) {
+            m_window->chkLog->click();
+        } else {
+            choice->setCurrentIndex(entries[turn]);
+        }
+        settle();
+    }
+    QVERIFY(m_window->picScale && m_platform->messages.isEmpty());
 }
 
 QTEST_MAIN(BenchActions)

@@ -8,6 +8,7 @@
 #include "window/clicklabel.h"
 #include "window/shown.h"
 
+#include <QCheckBox>
 #include <QComboBox>
 #include <QLabel>
 #include <QListWidget>
@@ -49,11 +50,10 @@ void Morvik::Command1_Click()
 QList<QWidget *> Morvik::chartControls() const
 {
     // The templates, index 0 of the tiles and group numbers, stay hidden in both views.
-    QList<QWidget *> controls{PropsList, Label2[0], Label2[1]};
+    QList<QWidget *> controls{PropsList, Label2[0], Label2[1], lblColourBy, cboColourBy, chkLog};
     controls.append(QList<QWidget *>(Label1.begin() + 1, Label1.end()));
     controls.append(QList<QWidget *>(lblElem.begin() + 1, lblElem.end()));
-    controls.append(QList<QWidget *>(Legend.begin(), Legend.end()));
-    controls.append(QList<QWidget *>(Picture1.begin(), Picture1.end()));
+    controls.append(legendControls());
     return controls;
 }
 

@@ -30,6 +30,11 @@ void LoadElemData()
 
 double numericValue(std::string_view text)
 {
+    return leadingNumber(text).value_or(0.0);
+}
+
+std::optional<double> leadingNumber(std::string_view text)
+{
     // Accept the leading part a number parser would: blanks, a sign, digits, one ".", digits,
     // and an exponent only when it is complete. Anything else ends the number.
     std::size_t pos = 0;
@@ -53,7 +58,7 @@ double numericValue(std::string_view text)
         }
     }
     if (digits == 0) {
-        return 0.0;
+        return std::nullopt;
     }
     if (pos < text.size() && (text[pos] == 'e' || text[pos] == 'E')) {
         std::size_t exp = pos + 1;

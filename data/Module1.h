@@ -7,6 +7,7 @@
 
 #include <array>
 #include <cstddef>
+#include <optional>
 #include <stdexcept>
 #include <string>
 #include <string_view>
@@ -51,6 +52,8 @@ void LoadElemData();
 // The numeric value of a stored text: its leading decimal number ("." always the separator,
 // whatever the locale), or 0 when the text does not start with one.
 double numericValue(std::string_view text);
+// The same number, or nothing when the text does not start with one.
+std::optional<double> leadingNumber(std::string_view text);
 
 // Ranks Values[1..Count] from 1 (largest numeric value) to Count; among equal values the entry
 // with the higher index ranks first. Ranks[1..Count] is overwritten; entry 0 is left alone.

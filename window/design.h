@@ -27,6 +27,20 @@ constexpr std::array<TwipsRect, 3> Picture1{
 constexpr std::array<TwipsRect, 3> Legend{
         {{2580, 690, 465, 195}, {3540, 690, 705, 195}, {4740, 690, 795, 195}}};
 
+// Colouring the chart by a property: the choice stands in row 1's empty stretch between
+// hydrogen and helium (Left 990 to 8865, Top 330 to 630), below the group numbers.
+constexpr TwipsRect lblColourBy{1035, 390, 870, 195};
+constexpr TwipsRect cboColourBy{1950, 330, 2700, 300};
+constexpr TwipsRect chkLog{4740, 330, 750, 300};
+// Its legend takes the class legend's row (Left 2250 to 6390): the lowest value, the bar, the
+// highest value, "log", and the swatch of missing values.
+constexpr TwipsRect lblScaleLow{2250, 690, 1095, 195};
+constexpr TwipsRect picScale{3390, 660, 450, 250};
+constexpr TwipsRect lblScaleHigh{3885, 690, 1230, 195};
+constexpr TwipsRect lblScaleLog{5160, 690, 255, 195};
+constexpr TwipsRect picNoData{5445, 660, 250, 250};
+constexpr TwipsRect lblNoData{5745, 690, 645, 195};
+
 // The column view. The lefts and widths of the lists, headers and scroll bars follow from the
 // template tile (GridLayout::columnView); the design gives their tops and heights.
 constexpr TwipsRect Label4{1320, 90, 5580, 195};

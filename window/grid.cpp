@@ -127,13 +127,25 @@ void Morvik::captionTiles()
         if (Option1[1]->isChecked()) {
             lblElem[i]->setText(QString::number(i));
         }
-        //: A tile's name: atomic number, element name, symbol ("26. Iron (Fe)").
-        const QString name =
-                tr("%1. %2 (%3)").arg(i).arg(Shown::name(i), text(ElemData[i][Property::Symbol]));
-        lblElem[i]->setToolTip(QLatin1Char(' ') + name);
-        lblElem[i]->setAccessibleName(name);
-        lblElem[i]->setAccessibleDescription(className(Module1::elementClass(i)));
+        describeTile(i);
     }
+}
+
+void Morvik::describeTile(int i)
+{
+    //: A tile's name: atomic number, element name, symbol ("26. Iron (Fe)").
+    const QString name =
+            tr("%1. %2 (%3)").arg(i).arg(Shown::name(i), text(ElemData[i][Property::Symbol]));
+    QString tooltip = QLatin1Char(' ') + name;
+    QString description = className(Module1::elementClass(i));
+    if (const QString value = colouredValue(i); !value.isEmpty()) {
+        tooltip += QLatin1Char('\n') + value;
+        //: What a screen reader says of a tile on a coloured chart: "Metal, Density: 7860 kg/m^3".
+        description = tr("%1, %2").arg(description, value);
+    }
+    lblElem[i]->setToolTip(tooltip);
+    lblElem[i]->setAccessibleName(name);
+    lblElem[i]->setAccessibleDescription(description);
 }
 
 void Morvik::sizeAndCentreWindow()
@@ -195,6 +207,9 @@ void Morvik::colourTiles()
 
 QColor Morvik::unmarkedColour(int i) const
 {
+    if (m_propertyColours) {
+        return fromBgr(m_propertyColours->tiles.at(static_cast<std::size_t>(i)));
+    }
     return classColour(i);
 }
 
@@ -212,10 +227,14 @@ QColor Morvik::tileColor(int index) const
 
 void Morvik::setTileColor(int index, const QColor &color)
 {
-    ClickLabel *tile = lblElem.at(static_cast<std::size_t>(index));
-    QPalette palette = tile->palette();
+    // On the class colours a caption keeps the template's text colour; on a property's scale,
+    // and on Find's red there, it takes whichever of dark and white reads better.
+    QPalette palette = lblElem[0]->palette();
     palette.setColor(QPalette::Window, color);
-    tile->setPalette(palette);
+    if (m_propertyColours) {
+        palette.setColor(QPalette::WindowText, fromBgr(Colouring::captionColour(toBgr(color))));
+    }
+    lblElem.at(static_cast<std::size_t>(index))->setPalette(palette);
 }
 
 void Morvik::Option1_Click(int Index)

@@ -74,6 +74,11 @@ void Morvik::setupKeyboard()
     shortcut(QKeySequence(Qt::CTRL | Qt::Key_T), [this] { Command1_Click(); });
     shortcut(QKeySequence::Copy, [this] { copyToClipboard(); });
     shortcut(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_S), [this] { saveTable(); });
+    shortcut(QKeySequence(Qt::CTRL | Qt::Key_L), [this] {
+        if (cboColourBy->isVisible()) {
+            cboColourBy->setFocus(Qt::ShortcutFocusReason);
+        }
+    });
 
     // The chart is one stop in the Tab order: the tile last visited takes the focus, and the
     // arrow keys move on from there.
@@ -95,7 +100,7 @@ void Morvik::setupKeyboard()
     VScroll1->setFocusPolicy(Qt::StrongFocus);
 
     QList<QWidget *> order(lblElem.begin() + 1, lblElem.end());
-    order << Option1[0] << Option1[1] << Check1 << Label7 << PropsList;
+    order << cboColourBy << chkLog << Option1[0] << Option1[1] << Check1 << Label7 << PropsList;
     for (QPushButton *header : command4) {
         order << header;
     }

@@ -31,15 +31,6 @@ QString arrayName(const char *name, int index)
     return QStringLiteral("%1(%2)").arg(QLatin1String(name)).arg(index);
 }
 
-void setBackground(QWidget *widget, Bgr color)
-{
-    QPalette palette = widget->palette();
-    palette.setColor(QPalette::Window, fromBgr(color));
-    palette.setColor(QPalette::Base, fromBgr(color));
-    widget->setPalette(palette);
-    widget->setAutoFillBackground(true);
-}
-
 // Text drawn on the window's own surfaces, labels (WindowText) and lists (Text) alike, but not
 // on the standard controls' own faces (ButtonText), which follow the desktop.
 void setSurfaceText(QWidget *widget, Bgr color)
@@ -85,12 +76,21 @@ QFont listFont()
     return font;
 }
 
-void fitCaption(QWidget *widget, const QString &text, int room)
+} // namespace
+
+void Morvik::setBackground(QWidget *widget, Bgr color)
+{
+    QPalette palette = widget->palette();
+    palette.setColor(QPalette::Window, fromBgr(color));
+    palette.setColor(QPalette::Base, fromBgr(color));
+    widget->setPalette(palette);
+    widget->setAutoFillBackground(true);
+}
+
+void Morvik::fitCaption(QWidget *widget, const QString &text, int room)
 {
     CaptionFit::fit(widget, {text}, room);
 }
-
-} // namespace
 
 Morvik::Morvik(Platform &platform, QWidget *parent)
     : QWidget(parent)
@@ -99,6 +99,7 @@ Morvik::Morvik(Platform &platform, QWidget *parent)
 {
     setupWindow();
     setupLegend();
+    setupColouring();
     setupColumnView();
     setupOptions();
     setupSheet();

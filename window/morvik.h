@@ -2,21 +2,25 @@
 
 // Morvik is one window. Every control is a named member and the controls hold the state: the
 // view on show is the caption of Command1, the element on show is the content of PropsList,
-// the first property of the column view is the position of HScroll1, and the tiles' colours
-// are the marks of Find. Handlers live in the folder of their feature (grid, options,
-// ranking, columns, find, export) and only move data between the controls and the plain
-// functions of data/ and of the feature; dialogs, folders and the editor go through Platform.
+// the first property of the column view is the position of HScroll1, the tiles' colours are
+// the colouring chosen in cboColourBy and the marks of Find. Handlers live in the folder of their
+// feature (grid, colouring, options, ranking, columns, find, export) and only move data between the
+// controls and the plain functions of data/ and of the feature; dialogs, folders and the editor go
+// through Platform.
 
 #include "platform/platform.h"
+#include "window/colouring.h"
 #include "window/design.h"
 #include "window/units.h"
 
 #include <QWidget>
 
 #include <array>
+#include <optional>
 #include <vector>
 
 class ClickLabel;
+class ColourBar;
 class QButtonGroup;
 class QCheckBox;
 class QComboBox;
@@ -58,6 +62,8 @@ public:
     void Command5_Click(); // tools/find.cpp
     void Command6_Click(); // tools/find.cpp
     void Label7_Click(); // tools/export.cpp
+    void cboColourBy_Click(); // window/colourby.cpp
+    void chkLog_Click(); // window/colourby.cpp
 
     // Getting the data out of the window.
     void saveTable(); // tools/savetable.cpp
@@ -93,6 +99,16 @@ public:
     QPushButton *Command1 = nullptr;
     QListWidget *List2 = nullptr;
     QListWidget *List3 = nullptr;
+    // Colouring the chart by a property: the choice, and its legend (built on first use).
+    QLabel *lblColourBy = nullptr;
+    QComboBox *cboColourBy = nullptr;
+    QCheckBox *chkLog = nullptr;
+    QLabel *lblScaleLow = nullptr;
+    ColourBar *picScale = nullptr;
+    QLabel *lblScaleHigh = nullptr;
+    QLabel *lblScaleLog = nullptr;
+    QFrame *picNoData = nullptr;
+    QLabel *lblNoData = nullptr;
 
 protected:
     void paintEvent(QPaintEvent *event) override;
@@ -113,6 +129,8 @@ private:
     void showWindowIcon();
     void place(QWidget *widget, const TwipsRect &rect);
     TwipsRect twipsOf(const QWidget *widget) const;
+    static void setBackground(QWidget *widget, Bgr color);
+    static void fitCaption(QWidget *widget, const QString &text, int room);
 
     // window/grid.cpp: the start-up steps of the grid, and the tiles' colours.
     void layOutColumnView();
@@ -124,7 +142,9 @@ private:
     void placeRowCaptions();
     void placeGroupNumbers();
     void colourTiles();
-    // The colour tile i shows when Find has not marked it: the colour of its class.
+    // The tooltip and the names a screen reader gives tile i.
+    void describeTile(int i);
+    // The colour tile i shows when Find has not marked it: under the colouring in force.
     QColor unmarkedColour(int i) const;
     QColor classColour(int i) const;
     QColor tileColor(int index) const;
@@ -144,6 +164,16 @@ private:
     // The same with names in column 0, in an order that is not the ranking's (by number, or by
     // a header): Combo1 goes back to its placeholder.
     void showUnranked(const std::vector<int> &elements);
+
+    // window/colourby.cpp: the chart coloured by class (as designed) or by a numeric property.
+    void setupColouring();
+    void recolour();
+    void buildScaleLegend();
+    void showLegend();
+    // The legend's controls under the colouring in force.
+    QList<QWidget *> legendControls() const;
+    // "Density: 7860 kg/m^3" for tile i while the chart is coloured by a property, else empty.
+    QString colouredValue(int i) const;
 
     // tools/find.cpp.
     int markMatchingTiles(const QString &answer, QFile &records);
@@ -169,5 +199,8 @@ private:
     bool m_editorWarningOpen = false;
     // The elements in the order the column view lists them, or would list them if shown.
     std::vector<int> m_listedOrder;
+    // The colours of the property colouring in force, worked out once per choice; none while
+    // the chart is coloured by class.
+    std::optional<Colouring::PropertyColours> m_propertyColours;
     bool m_iconShown = false;
 };

@@ -116,6 +116,26 @@ check "column view hides the non-metal tile" test "$(pixel $OXYGEN)" != "$NONMET
 click 198 363
 check "table view shows the tiles again" is "$(pixel $IRON)" "$METAL"
 
+# --- Colour by a property ------------------------------------------------------------------
+# "Colour by" opened with a click and "Density [kg/m^3]" chosen with the keys: osmium's tile
+# turns darker than hydrogen's, and technetium's, which has no density, grey.
+OSMIUM="267 135"     # column 8, row 6
+HYDROGEN="36 25"     # column 1, row 1
+TECHNETIUM="234 113" # column 7, row 5
+lightness() { # lightness "R,G,B": its luminance, 0 to 255
+    echo "$1" | awk -F, '{ printf "%d", 0.2126 * $1 + 0.7152 * $2 + 0.0722 * $3 }'
+}
+click 220 32
+xdotool key --delay 50 Down Down Down Down Down Down Return
+sleep 0.5
+check "density: osmium far darker than hydrogen" \
+    test $(($(lightness "$(pixel $HYDROGEN)") - $(lightness "$(pixel $OSMIUM)"))) -gt 100
+check "density: technetium grey, no data" is "$(pixel $TECHNETIUM)" "180,180,180"
+xdotool key --delay 50 ctrl+l Home
+sleep 0.4
+check "class colours again" is "$(pixel $IRON)" "$METAL"
+# --- end of colour by a property ------------------------------------------------------------
+
 check "program still running" kill -0 "$APP_PID"
 
 # ---- The same program started again under another locale and under a dark desktop theme ----

@@ -1,0 +1,278 @@
+// The chart coloured by a property in the window: the "Colour by" choice, the legend, the
+// tiles' tooltips, Find and Refresh on a coloured chart, and the view switch.
+
+#include "tools/findrecords.h"
+#include "window/clicklabel.h"
+#include "window/colourbar.h"
+#include "windowtest.h"
+
+#include <QAbstractItemView>
+#include <QAccessible>
+#include <QApplication>
+#include <QCheckBox>
+#include <QComboBox>
+#include <QFile>
+#include <QLabel>
+#include <QPushButton>
+#include <QTest>
+
+#include <clocale>
+
+class TestColouring : public WindowTest
+{
+    Q_OBJECT
+
+public:
+    TestColouring()
+        : WindowTest(Start::Shown)
+    { }
+
+private slots:
+    void choice();
+    void chooseWithTheMouse();
+    void legend_data();
+    void legend();
+    void tooltips_data();
+    void tooltips();
+    void findThenRefreshOrRecolour_data();
+    void findThenRefreshOrRecolour();
+    void viewSwitchAndLocale();
+
+private:
+    // Each step an entry chosen with the arrow keys on the closed list, or the name of a
+    // control to click.
+    void act(const QStringList &steps);
+    void choose(const QString &entry) { act({entry}); }
+    QList<QColor> tileColours() const;
+    // Whether one of these overlaps another visible control or leaves the given room.
+    bool crowded(const QList<QWidget *> &controls, const TwipsRect &room) const;
+};
+
+void TestColouring::act(const QStringList &steps)
+{
+    QComboBox *choice = m_window->cboColourBy;
+    for (const QString &step : steps) {
+        if (auto *control = m_window->findChild<QWidget *>(step)) {
+            click(control);
+            continue;
+        }
+        const int wanted = choice->findText(step);
+        QVERIFY2(wanted >= 0, qPrintable(step));
+        choice->setFocus();
+        for (int k = 0; k < choice->count() && choice->currentIndex() != wanted; ++k) {
+            QTest::keyClick(choice, wanted > choice->currentIndex() ? Qt::Key_Down : Qt::Key_Up);
+        }
+        QCOMPARE(choice->currentIndex(), wanted);
+    }
+}
+
+QList<QColor> TestColouring::tileColours() const
+{
+    QList<QColor> colours;
+    for (int i = 1; i < Morvik::TileCount; ++i) {
+        colours << tileColour(i);
+    }
+    return colours;
+}
+
+bool TestColouring::crowded(const QList<QWidget *> &controls, const TwipsRect &room) const
+{
+    for (QWidget *control : controls) {
+        if (!room.toPixels().contains(control->geometry())) {
+            return true;
+        }
+        for (QWidget *other : m_window->findChildren<QWidget *>(Qt::FindDirectChildrenOnly)) {
+            if (other != control && other->isVisible()
+                && other->geometry().intersects(control->geometry())) {
+                return true;
+            }
+        }
+    }
+    return false;
+}
+
+void TestColouring::choice()
+{
+    QStringList entries;
+    for (int i = 0; i < m_window->cboColourBy->count(); ++i) {
+        entries << m_window->cboColourBy->itemText(i);
+    }
+    QCOMPARE(entries.join('|'),
+             "Class|Atomic no.|Atomic wt. [amu]|Atomic radius [A]|Boiling point [C]|"
+             "Melting point [C]|Density [kg/m^3]|Latent ht. of vapor [J/kg]|"
+             "Latent ht. of fusion [J/kg]|Elect. cond. [abmho]|Thermal cond. [W/m-C]|"
+             "Sp ht capacity [J/kg-C]|Ionization potential [V]|Electro negativity|Valency|"
+             "Equivalent weight [amu]|Year of discovery");
+    QCOMPARE(m_window->cboColourBy->currentText(), QStringLiteral("Class"));
+    QCOMPARE(m_window->cboColourBy->accessibleName(), QStringLiteral("Colour by"));
+    QCOMPARE(m_window->lblColourBy->text(), QStringLiteral("Colour by"));
+    QVERIFY(!m_window->chkLog->isEnabled());
+    QVERIFY(!m_window->picScale); // built on first use
+    // Row 1's empty stretch between hydrogen and helium.
+    QVERIFY(!crowded({m_window->lblColourBy, m_window->cboColourBy, m_window->chkLog},
+                     {990, 330, 8865 - 990, 300}));
+
+    // Ctrl+L, then the arrow keys on the closed list; Tab goes on to the Log box.
+    QTest::keyClick(m_window, Qt::Key_L, Qt::ControlModifier);
+    QCOMPARE(QApplication::focusWidget(), m_window->cboColourBy);
+    QTest::keyClick(m_window->cboColourBy, Qt::Key_Down);
+    QCOMPARE(tileColour(1), fromBgr(Colouring::scaleColour(0)));
+    QTest::keyClick(m_window->cboColourBy, Qt::Key_Tab);
+    QCOMPARE(QApplication::focusWidget(), m_window->chkLog);
+}
+
+void TestColouring::chooseWithTheMouse()
+{
+    click(m_window->cboColourBy);
+    QAbstractItemView *list = m_window->cboColourBy->view();
+    QTRY_VERIFY(list->isVisible());
+    const QPoint density = list->visualRect(list->model()->index(6, 0)).center();
+    QTest::mouseMove(list->viewport(), density); // the pointer moves to the entry, then clicks
+    QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, density);
+    QTRY_COMPARE(m_window->cboColourBy->currentText(), QStringLiteral("Density [kg/m^3]"));
+    // White on osmium's dark tile, the dark text on hydrogen's light one.
+    QCOMPARE(m_window->lblElem[76]->palette().color(QPalette::WindowText), QColor(Qt::white));
+    QCOMPARE(m_window->lblElem[1]->palette().color(QPalette::WindowText), QColor(Qt::black));
+}
+
+void TestColouring::legend_data()
+{
+    QTest::addColumn<QStringList>("steps");
+    QTest::addColumn<QString>("ends"); // the texts at the bar's ends, "|" between
+    QTest::addColumn<bool>("log");
+    QTest::newRow("density") << QStringList{"Density [kg/m^3]"} << "71 kg/m^3|22600 kg/m^3"
+                             << false;
+    QTest::newRow("density, log, after a sheet")
+            << QStringList{"lblElem(26)", "Density [kg/m^3]", "chkLog"} << "71 kg/m^3|22600 kg/m^3"
+            << true;
+    QTest::newRow("widest texts") << QStringList{"Sp ht capacity [J/kg-C]", "chkLog"}
+                                  << "0.121 kJ/kg-C|14.442 kJ/kg-C" << true;
+}
+
+void TestColouring::legend()
+{
+    QFETCH(QStringList, steps);
+    QFETCH(QString, ends);
+    QFETCH(bool, log);
+    act(steps);
+    QCOMPARE(m_window->lblScaleLow->text() + '|' + m_window->lblScaleHigh->text(), ends);
+    QCOMPARE(m_window->lblScaleLog->isVisible(), log);
+    QCOMPARE(m_window->lblNoData->text(), QStringLiteral("No data"));
+    QCOMPARE(m_window->picNoData->palette().color(QPalette::Window), fromBgr(Colouring::NoData));
+    QVERIFY(!m_window->Picture1[0]->isVisible() && !m_window->Legend[2]->isVisible());
+    // In the class legend's row, every text whole and read out by a screen reader.
+    QVERIFY(!crowded({m_window->lblScaleLow, m_window->picScale, m_window->lblScaleHigh,
+                      m_window->lblScaleLog, m_window->picNoData, m_window->lblNoData},
+                     {2250, 660, 6390 - 2250, 250}));
+    for (QLabel *text : {m_window->lblScaleLow, m_window->lblScaleHigh, m_window->lblScaleLog,
+                         m_window->lblNoData}) {
+        QVERIFY(text->fontMetrics().horizontalAdvance(text->text()) <= text->width());
+        QCOMPARE(QAccessible::queryAccessibleInterface(text)->text(QAccessible::Name),
+                 text->text());
+    }
+    choose(QStringLiteral("Class"));
+    QVERIFY(m_window->Picture1[0]->isVisible() && m_window->Legend[2]->isVisible());
+    QVERIFY(!m_window->picScale->isVisible() && !m_window->lblScaleLow->isVisible());
+}
+
+void TestColouring::tooltips_data()
+{
+    QTest::addColumn<QString>("entry");
+    QTest::addColumn<int>("element");
+    QTest::addColumn<QString>("tooltip");
+    QTest::addColumn<QString>("description");
+    QTest::newRow("iron") << "Density [kg/m^3]" << 26 << " 26. Iron (Fe)\nDensity: 7860 kg/m^3"
+                          << "Metal, Density: 7860 kg/m^3";
+    QTest::newRow("technetium") << "Density [kg/m^3]" << 43
+                                << " 43. Technetium (Tc)\nDensity: no data"
+                                << "Metal, Density: no data";
+    QTest::newRow("back to class") << "Class" << 8 << " 8. Oxygen (O)"
+                                   << "Non-metal";
+}
+
+void TestColouring::tooltips()
+{
+    QFETCH(QString, entry);
+    QFETCH(int, element);
+    QFETCH(QString, tooltip);
+    QFETCH(QString, description);
+    choose(QStringLiteral("Valency"));
+    choose(entry);
+    QCOMPARE(m_window->lblElem[element]->toolTip(), tooltip);
+    QCOMPARE(QAccessible::queryAccessibleInterface(m_window->lblElem[element])
+                     ->text(QAccessible::Description),
+             description);
+}
+
+void TestColouring::findThenRefreshOrRecolour_data()
+{
+    QTest::addColumn<QString>("from");
+    QTest::addColumn<QString>("then"); // Refresh, or a recolouring
+    QTest::newRow("refresh") << "Density [kg/m^3]"
+                             << "Command6";
+    QTest::newRow("class to property") << "Class"
+                                       << "Density [kg/m^3]";
+    QTest::newRow("property to property") << "Density [kg/m^3]"
+                                          << "Melting point [C]";
+    QTest::newRow("log box") << "Density [kg/m^3]"
+                             << "chkLog";
+    QTest::newRow("property to class") << "Density [kg/m^3]"
+                                       << "Class";
+}
+
+void TestColouring::findThenRefreshOrRecolour()
+{
+    QFETCH(QString, from);
+    QFETCH(QString, then);
+    // What the chart shows without marks, before and after.
+    act({from});
+    const QList<QColor> before = tileColours();
+    act({then});
+    const QList<QColor> after = tileColours();
+    act({"Class", from}); // back to the start, the Log box cleared
+
+    find(QStringLiteral("h"));
+    QCOMPARE(tilesColoured(Palette::Found), (ElementSet{1, 2, 67, 72, 80}));
+    QFile file(m_window->findFilePath());
+    QVERIFY(file.open(QIODevice::ReadOnly));
+    for (const auto &record : FindRecords::parse(file.readAll().toStdString())) {
+        QCOMPARE(fromBgr(record.color), before[record.element - 1]);
+    }
+    file.close();
+    act({then}); // undoes the marks first, as a new Find does
+    QVERIFY(!file.exists());
+    QCOMPARE(tileColours(), after);
+    click(m_window->Command6);
+    QCOMPARE(tileColours(), after);
+}
+
+void TestColouring::viewSwitchAndLocale()
+{
+    // A decimal comma in Qt's number format, and in the C library's where it is installed,
+    // changes nothing.
+    QLocale::setDefault(QLocale(QLocale::German));
+    std::setlocale(LC_ALL, "de_DE.UTF-8");
+    choose(QStringLiteral("Atomic radius [A]"));
+    act({"chkLog"});
+    const QList<QColor> coloured = tileColours();
+    QCOMPARE(m_window->lblScaleLow->text(), QStringLiteral("0.490 A"));
+    std::setlocale(LC_ALL, "C.UTF-8");
+    QLocale::setDefault(QLocale::c());
+    choose(QStringLiteral("Class"));
+    choose(QStringLiteral("Atomic radius [A]"));
+    act({"chkLog"});
+    QCOMPARE(tileColours(), coloured);
+
+    enterColumnView();
+    QVERIFY(!m_window->cboColourBy->isVisible() && !m_window->picScale->isVisible());
+    QVERIFY(!m_window->lblScaleLog->isVisible() && !m_window->Legend[0]->isVisible());
+    QTest::keyClick(m_window, Qt::Key_L, Qt::ControlModifier); // nothing to focus here
+    QVERIFY(QApplication::focusWidget() != m_window->cboColourBy);
+    click(m_window->Command1);
+    QCOMPARE(tileColours(), coloured);
+    QVERIFY(m_window->picScale->isVisible() && m_window->lblScaleLog->isVisible());
+    QVERIFY(!m_window->Picture1[1]->isVisible() && m_window->chkLog->isChecked());
+}
+
+QTEST_MAIN(TestColouring)
+#include "tst_colouring.moc"
