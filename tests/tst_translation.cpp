@@ -8,6 +8,7 @@
 #include "window/translation.h"
 #include "windowtest.h"
 
+#include <QCheckBox>
 #include <QCollator>
 #include <QComboBox>
 #include <QDir>
@@ -262,6 +263,11 @@ void TestTranslation::captionsFitAtTheFloor()
     for (QPushButton *button : {m_window->Command5, m_window->Command6, m_window->Command1}) {
         captions.append({button, button->text(), CaptionFit::buttonRoom(button)});
     }
+    QStyleOptionButton box;
+    box.initFrom(m_window->chkLog);
+    const QRect boxText =
+            m_window->style()->subElementRect(QStyle::SE_CheckBoxContents, &box, m_window->chkLog);
+    captions.append({m_window->chkLog, m_window->chkLog->text(), boxText.width()});
     enterColumnView();
     captions.append({m_window->Command1, m_window->Command1->text(),
                      CaptionFit::buttonRoom(m_window->Command1)});

@@ -606,6 +606,69 @@
         <source>The properties could not be exported to %1: %2.</source>
         <translation>No se pudieron exportar las propiedades a %1: %2.</translation>
     </message>
+    <message>
+        <source>%1, %2</source>
+        <extracomment>What a screen reader says of a tile on a coloured chart: &quot;Metal, Density: 7860 kg/m^3&quot;.</extracomment>
+        <translation>%1, %2</translation>
+    </message>
+    <message>
+        <source>Colour by</source>
+        <extracomment>Caption of the drop-down that chooses what the tiles&apos; colours show; room for 11 characters.</extracomment>
+        <translation>Color por</translation>
+    </message>
+    <message>
+        <source>Class</source>
+        <extracomment>The first entry of &quot;Colour by&quot;: tiles coloured as metals, metalloids and non-metals.</extracomment>
+        <translation>Clase</translation>
+    </message>
+    <message>
+        <source>Log</source>
+        <extracomment>Beside &quot;Colour by&quot;: a logarithmic scale instead of a linear one; room for 5 characters.</extracomment>
+        <translation>Log</translation>
+    </message>
+    <message>
+        <source>Colour scale, light for the lowest value, dark for the highest</source>
+        <extracomment>The legend&apos;s bar from the lightest colour (lowest value) to the darkest (highest).</extracomment>
+        <translation>Escala de colores, clara para el valor más bajo, oscura para el más alto</translation>
+    </message>
+    <message>
+        <source>log</source>
+        <extracomment>Beside the legend&apos;s bar when its scale is logarithmic; room for 3 characters.</extracomment>
+        <translation>log</translation>
+    </message>
+    <message>
+        <source>No data</source>
+        <extracomment>The legend&apos;s grey swatch, for tiles whose value is not known; room for 9 characters.</extracomment>
+        <translation>Sin datos</translation>
+    </message>
+    <message>
+        <source>%1: no data</source>
+        <extracomment>A tile&apos;s tooltip on a chart coloured by a property it has no value of.</extracomment>
+        <translation>%1: sin datos</translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <comment>a tile&apos;s value</comment>
+        <extracomment>A tile&apos;s tooltip on a chart coloured by a property: &quot;Density: 7860 kg/m^3&quot;.</extracomment>
+        <translation>%1: %2</translation>
+    </message>
+    <message>
+        <source>Morvik table</source>
+        <extracomment>Suggested file name of the saved table, without its ending.</extracomment>
+        <translation>Morvik – tabla</translation>
+    </message>
+    <message>
+        <source>Save table as CSV</source>
+        <translation>Guardar la tabla como CSV</translation>
+    </message>
+    <message>
+        <source>CSV file (*.csv)</source>
+        <translation>Archivo CSV (*.csv)</translation>
+    </message>
+    <message>
+        <source>The table could not be saved to %1: %2.</source>
+        <translation>No se pudo guardar la tabla en %1: %2.</translation>
+    </message>
 </context>
 <context>
     <name>Property</name>
