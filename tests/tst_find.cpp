@@ -240,16 +240,13 @@ void TestFind::damagedFindFile()
     QFETCH(QColor, hydrogen);
     QFETCH(QColor, iron);
     find(QStringLiteral("h"));
-    QFile file(m_window->findFilePath());
-    QVERIFY(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
-    file.write(content);
-    file.close();
+    QVERIFY(writeFile(m_window->findFilePath(), content));
     click(m_window->Command6);
     QCOMPARE(tileColour(1), hydrogen);
     QCOMPARE(tileColour(26), iron);
     QCOMPARE(tileColour(2), QColor(0xFF, 0xFF, 0xC0)); // marked, record lost: back to its class
     QCOMPARE(tileColour(80), QColor(0xFF, 0xE0, 0xC0));
-    QVERIFY(!file.exists());
+    QVERIFY(!QFile::exists(m_window->findFilePath()));
 }
 
 void TestFind::recordsParse_data()

@@ -266,15 +266,11 @@ void TestHardening::plantedFindFile()
 
 void TestHardening::findFileOfAnotherUser()
 {
-    if (::geteuid() != 0) {
+    if (!canGiveFilesAway()) {
         QSKIP("needs root to give a file to another user");
     }
-    QFile other(findFileBesideProgram());
-    QVERIFY(other.open(QIODevice::WriteOnly));
-    other.write("another user's file\n");
-    other.close();
-    QCOMPARE(::chown(QFile::encodeName(other.fileName()).constData(), 65534, 65534), 0);
-    findAndRefreshLeave(other.fileName());
+    QVERIFY(writeForeignFile(findFileBesideProgram(), "another user's file\n"));
+    findAndRefreshLeave(findFileBesideProgram());
 }
 
 // Find and Refresh work as ever, through the user's data folder, and what stands at planted
@@ -317,10 +313,7 @@ void TestHardening::recordedColourTrustedOnlyIfPossible()
     QFETCH(QByteArray, records);
     QFETCH(QColor, iron);
     find(QStringLiteral("fe"));
-    QFile file(m_window->findFilePath());
-    QVERIFY(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
-    file.write(records);
-    file.close();
+    QVERIFY(writeFile(m_window->findFilePath(), records));
     click(m_window->Command6);
     QCOMPARE(tileColour(26), iron);
     QCOMPARE(tileColour(100), Palette::Metal); // its record lost

@@ -2,9 +2,12 @@
 
 #include "window/clicklabel.h"
 
+#include <QFile>
 #include <QListWidget>
 #include <QPushButton>
 #include <QTest>
+
+#include <unistd.h>
 
 WindowTest::WindowTest(Start start)
     : m_start(start)
@@ -93,4 +96,23 @@ void WindowTest::enterColumnView()
 {
     click(m_window->Command1);
     QCOMPARE(m_window->Command1->text(), QCoreApplication::translate("Morvik", "Table format"));
+}
+
+bool WindowTest::writeFile(const QString &path, const QByteArray &bytes)
+{
+    QFile file(path);
+    return file.open(QIODevice::WriteOnly | QIODevice::Truncate)
+           && file.write(bytes) == bytes.size();
+}
+
+bool WindowTest::canGiveFilesAway()
+{
+    return ::geteuid() == 0;
+}
+
+bool WindowTest::writeForeignFile(const QString &path, const QByteArray &bytes)
+{
+    constexpr uid_t nobody = 65534;
+    return writeFile(path, bytes)
+           && ::chown(QFile::encodeName(path).constData(), nobody, nobody) == 0;
 }
