@@ -4,6 +4,7 @@
 
 #include "platform/qtplatform.h"
 #include "window/clicklabel.h"
+#include "window/colouring.h"
 #include "windowtest.h"
 
 #include <QApplication>
@@ -122,18 +123,10 @@ QPalette darkDesktop()
     return dark;
 }
 
-// The contrast ratio of two colours by their relative luminance (WCAG 2): 1 to 21.
+// The contrast ratio of two colours (WCAG 2): 1 to 21.
 double contrast(const QColor &a, const QColor &b)
 {
-    const auto luminance = [](const QColor &c) {
-        const auto linear = [](double v) {
-            return v <= 0.03928 ? v / 12.92 : std::pow((v + 0.055) / 1.055, 2.4);
-        };
-        return 0.2126 * linear(c.redF()) + 0.7152 * linear(c.greenF()) + 0.0722 * linear(c.blueF());
-    };
-    const double la = luminance(a);
-    const double lb = luminance(b);
-    return (std::max(la, lb) + 0.05) / (std::min(la, lb) + 0.05);
+    return Colouring::contrast(toBgr(a), toBgr(b));
 }
 
 // Plants something at find.txt; a second folder serves as another user's place.
