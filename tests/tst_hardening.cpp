@@ -17,7 +17,6 @@
 #include <QTest>
 
 #include <atomic>
-#include <cmath>
 #include <condition_variable>
 #include <csignal>
 #include <memory>
