@@ -7,6 +7,7 @@ packages=(
     "${BUILD_PACKAGES[@]}" "${RUN_PACKAGES[@]}"
     locales                          # tests that read and sort under Turkish and German rules
     xvfb openbox xdotool imagemagick # the end-to-end test: X, window manager, input, screen
+    poppler-utils                    # pdftotext: the text of a printout made as a PDF file
 )
 ensure_packages "${packages[@]}"
 ensure_locales tr_TR.UTF-8 de_DE.UTF-8
