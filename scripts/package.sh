@@ -108,7 +108,9 @@ if ! grep -qx "StartupWMClass=$class" "$entry"; then
     echo "The window class \"$class\" is not the StartupWMClass of $entry."
     exit 1
 fi
-if ! strings -el /usr/bin/morvik | grep -qx "$id"; then
+# grep reads to the end: with -q it would stop at the match, and strings, still writing, would
+# fail on the closed pipe.
+if ! strings -el /usr/bin/morvik | grep -x "$id" >/dev/null; then
     echo "The program does not give Qt the desktop file name $id."
     exit 1
 fi
