@@ -5,6 +5,7 @@
 #include <functional>
 #include <optional>
 
+class QPrinter;
 class QWidget;
 
 // Everything the window needs from the desktop that a test must be able to answer: modal
@@ -42,9 +43,19 @@ public:
     // editor that keeps running or ends well is not reported, and is never ended by the program.
     virtual bool openInEditor(const QString &path, std::function<void()> failed) = 0;
 
-    // A modal "save as" dialog offering suggestedName, with a file-type filter such as
-    // "CSV file (*.csv)". The chosen path, or an empty optional when the user cancelled.
+    // A modal "save as" dialog offering suggestedName, with file-type filters such as
+    // "CSV file (*.csv)", several separated by ";;". The chosen path, or an empty optional
+    // when the user cancelled.
     virtual std::optional<QString> saveFileName(QWidget *parent, const QString &title,
                                                 const QString &suggestedName,
                                                 const QString &filter) = 0;
+
+    // The modal print dialog, which sets up printer (a printer, or a PDF file) as the user
+    // chooses. False when the user cancelled.
+    virtual bool printDialog(QWidget *parent, QPrinter &printer) = 0;
+
+    // A modal print preview of what paint draws on printer, which paints again whenever the
+    // user changes the page setup, and prints from there when the user asks.
+    virtual void printPreview(QWidget *parent, QPrinter &printer,
+                              std::function<void(QPrinter &)> paint) = 0;
 };

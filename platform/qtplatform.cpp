@@ -4,9 +4,14 @@
 #include <QDir>
 #include <QElapsedTimer>
 #include <QFileDialog>
+#include <QFileInfo>
 #include <QInputDialog>
 #include <QMessageBox>
+#include <QPrintDialog>
+#include <QPrintPreviewDialog>
+#include <QPrinter>
 #include <QProcess>
+#include <QRegularExpression>
 #include <QStandardPaths>
 
 namespace {
@@ -14,6 +19,35 @@ namespace {
 // How long a started editor is watched for a failure: xdg-open hands the file over and ends at
 // once, so a failure shows within moments, and a longer run is an editor at work.
 constexpr qint64 EditorWatchMs = 5000;
+
+// The ending a filter such as "PNG image (*.png)" stands for, "png".
+QString endingOf(const QString &filter)
+{
+    static const QRegularExpression pattern(QStringLiteral("\\(\\*\\.(\\w+)"));
+    return pattern.match(filter).captured(1);
+}
+
+// Choosing another filter also changes the name typed: "chart.png" under "SVG image (*.svg)"
+// becomes "chart.svg", so the filter chosen is the format written. A name without an ending
+// takes the filter's.
+void followFilter(QFileDialog &dialog, const QString &filter)
+{
+    const QString ending = endingOf(filter);
+    dialog.setDefaultSuffix(ending);
+    const QStringList typed = dialog.selectedFiles();
+    if (typed.isEmpty() || ending.isEmpty()) {
+        return;
+    }
+    const QFileInfo name(typed.constFirst());
+    for (const QString &other : dialog.nameFilters()) {
+        const QString otherEnding = endingOf(other);
+        if (!otherEnding.isEmpty() && otherEnding != ending
+            && name.suffix().compare(otherEnding, Qt::CaseInsensitive) == 0) {
+            dialog.selectFile(name.completeBaseName() + QLatin1Char('.') + ending);
+            return;
+        }
+    }
+}
 
 } // namespace
 
@@ -128,10 +162,31 @@ std::optional<QString> QtPlatform::saveFileName(QWidget *parent, const QString &
                                                 const QString &suggestedName, const QString &filter)
 {
     const QString folder = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
-    const QString path = QFileDialog::getSaveFileName(parent, title,
-                                                      QDir(folder).filePath(suggestedName), filter);
-    if (path.isEmpty()) {
+    QFileDialog dialog(parent, title, QDir(folder).filePath(suggestedName), filter);
+    dialog.setAcceptMode(QFileDialog::AcceptSave);
+    dialog.setDefaultSuffix(endingOf(dialog.selectedNameFilter()));
+    QObject::connect(&dialog, &QFileDialog::filterSelected, &dialog,
+                     [&dialog](const QString &chosen) { followFilter(dialog, chosen); });
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) {
         return std::nullopt;
     }
-    return path;
+    return dialog.selectedFiles().constFirst();
+}
+
+bool QtPlatform::printDialog(QWidget *parent, QPrinter &printer)
+{
+    QPrintDialog dialog(&printer, parent);
+    // The printout is one or two pages, always printed whole.
+    dialog.setOptions(QAbstractPrintDialog::PrintToFile | QAbstractPrintDialog::PrintShowPageSize
+                      | QAbstractPrintDialog::PrintCollateCopies);
+    return dialog.exec() == QDialog::Accepted;
+}
+
+void QtPlatform::printPreview(QWidget *parent, QPrinter &printer,
+                              std::function<void(QPrinter &)> paint)
+{
+    QPrintPreviewDialog preview(&printer, parent);
+    QObject::connect(&preview, &QPrintPreviewDialog::paintRequested, &preview,
+                     [&paint](QPrinter *pages) { paint(*pages); });
+    preview.exec();
 }

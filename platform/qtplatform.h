@@ -4,7 +4,8 @@
 
 #include <QObject>
 
-// The desktop as it really is: QMessageBox, QInputDialog, QStandardPaths, QFileDialog and QProcess.
+// The desktop as it really is: QMessageBox, QInputDialog, QStandardPaths, QFileDialog, QProcess,
+// and Qt Print Support's dialogs.
 class QtPlatform : public Platform
 {
 public:
@@ -24,6 +25,9 @@ public:
     std::optional<QString> saveFileName(QWidget *parent, const QString &title,
                                         const QString &suggestedName,
                                         const QString &filter) override;
+    bool printDialog(QWidget *parent, QPrinter &printer) override;
+    void printPreview(QWidget *parent, QPrinter &printer,
+                      std::function<void(QPrinter &)> paint) override;
 
 private:
     QObject m_editors; // the processes of the started editors that have not ended yet

@@ -8,6 +8,7 @@ packages=(
     locales                          # tests that read, sort and translate under other locales
     xvfb openbox xdotool imagemagick # the end-to-end test: X, window manager, input, screen
     qt6-gtk-platformtheme gnome-themes-extra # and its run under a dark desktop theme
+    poppler-utils                    # pdftotext: the text of a printout made as a PDF file
 )
 ensure_packages "${packages[@]}"
 ensure_locales tr_TR.UTF-8 de_DE.UTF-8

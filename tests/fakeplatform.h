@@ -2,6 +2,7 @@
 
 #include "platform/platform.h"
 
+#include <QPrinter>
 #include <QStringList>
 #include <QTemporaryDir>
 
@@ -38,6 +39,12 @@ public:
     std::deque<std::optional<QString>> answers; // what the input box returns, in turn
     std::deque<std::optional<QString>> savePaths; // what the save dialog returns, in turn
     QList<SaveRequest> saveRequests;
+    // The PDF file each print dialog, or the print button of each preview, prints to, in turn;
+    // an empty optional cancels.
+    std::deque<std::optional<QString>> printPaths;
+    std::optional<QPageSize> printPaper; // the paper chosen in the print dialog, if any
+    int printDialogs = 0;
+    int printPreviews = 0;
     QList<Message> messages;
     QList<Prompt> prompts;
     QStringList editorLaunches;
@@ -105,5 +112,38 @@ public:
         const std::optional<QString> path = savePaths.front();
         savePaths.pop_front();
         return path;
+    }
+
+    bool printDialog(QWidget *, QPrinter &printer) override
+    {
+        ++printDialogs;
+        return printToNextPath(printer);
+    }
+
+    // The user looks at the preview and prints from it, or closes it.
+    void printPreview(QWidget *, QPrinter &printer, std::function<void(QPrinter &)> paint) override
+    {
+        ++printPreviews;
+        if (printToNextPath(printer)) {
+            paint(printer);
+        }
+    }
+
+private:
+    bool printToNextPath(QPrinter &printer)
+    {
+        if (printPaths.empty()) {
+            return false; // a script that runs out cancels
+        }
+        const std::optional<QString> path = printPaths.front();
+        printPaths.pop_front();
+        if (path) {
+            printer.setOutputFormat(QPrinter::PdfFormat);
+            printer.setOutputFileName(*path);
+            if (printPaper) {
+                printer.setPageSize(*printPaper);
+            }
+        }
+        return path.has_value();
     }
 };

@@ -1,15 +1,27 @@
-// Getting the data out of the window: the whole table as CSV, in the order last listed, and
-// every way the save can be cancelled or fail.
+// Getting the data out of the window: the whole table as CSV, in the order last listed; the
+// chart as a PNG or SVG image and as a printout; the context menus; and every way a save or a
+// print can be cancelled or fail.
 
 #include "tools/csvtable.h"
 #include "window/clicklabel.h"
+#include "window/colouring.h"
 #include "windowtest.h"
 
+#include <QApplication>
+#include <QCheckBox>
 #include <QComboBox>
+#include <QContextMenuEvent>
 #include <QDir>
 #include <QFile>
+#include <QImage>
+#include <QLabel>
+#include <QMenu>
+#include <QProcess>
 #include <QPushButton>
+#include <QRegularExpression>
 #include <QScrollBar>
+#include <QSet>
+#include <QSvgRenderer>
 #include <QTest>
 
 namespace {
@@ -26,6 +38,38 @@ QByteArray readFile(const QString &path)
 {
     QFile file(path);
     return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+// A PDF file's text laid out as on the page, a form feed after each page.
+QString pdfText(const QString &path)
+{
+    QProcess pdftotext;
+    pdftotext.start(QStringLiteral("pdftotext"), {QStringLiteral("-layout"), path, "-"});
+    pdftotext.waitForFinished();
+    return QString::fromUtf8(pdftotext.readAllStandardOutput());
+}
+
+// The columns at which the values of a printed sheet start: one when they line up.
+QSet<qsizetype> valueColumns(const QString &text)
+{
+    static const QRegularExpression sheetLine(QStringLiteral("^\\S.*? {2,}\\S"),
+                                              QRegularExpression::MultilineOption);
+    QSet<qsizetype> columns;
+    for (const auto &match : sheetLine.globalMatch(text)) {
+        columns << match.capturedLength() - 1;
+    }
+    return columns;
+}
+
+// "Print…\tCtrl+P|...": each entry with the key it says.
+QString menuEntries(const QMenu *menu)
+{
+    QStringList entries;
+    for (const QAction *action : menu->actions()) {
+        entries << action->text() + QLatin1Char('\t') + action->shortcut().toString();
+    }
+    entries.removeAll(QStringLiteral("\t")); // the separators
+    return entries.join(QLatin1Char('|'));
 }
 
 } // namespace
@@ -49,11 +93,28 @@ private slots:
     void tableSaveCancelled();
     void tableSaveFails();
     void tableNeverWrittenThroughALink();
+    void pngIsTwiceTheChart();
+    void pngShowsTheColours_data();
+    void pngShowsTheColours();
+    void noControlInTheImage();
+    void svgHoldsTheSymbols();
+    void printout_data();
+    void printout();
+    void cancelWritesNothing_data();
+    void cancelWritesNothing();
+    void unwritableFileReported_data();
+    void unwritableFileReported();
+    void contextMenu_data();
+    void contextMenu();
 
 private:
     QString savePath() const { return m_platform->tempDir.filePath(QStringLiteral("t.csv")); }
+    QString tempPath(const QString &name) const { return m_platform->tempDir.filePath(name); }
     QByteArray saveTable(const QString &path);
     void checkCsv(const QByteArray &firstRowStart, const QByteArray &lastRowStart);
+    QImage saveChartPng();
+    // Colours the chart by the property (0: by class), then clicks the named controls.
+    void act(int colouredBy, const QStringList &clicks);
 };
 
 QByteArray TestOutput::saveTable(const QString &path)
@@ -163,6 +224,211 @@ void TestOutput::tableNeverWrittenThroughALink()
     QVERIFY(m_platform->messages[0].text.contains(QLatin1String("symbolic link")));
     QVERIFY(!QFile::exists(victim));
     QVERIFY(QFileInfo(savePath()).isSymLink());
+}
+
+QImage TestOutput::saveChartPng()
+{
+    m_platform->savePaths.push_back(tempPath(QStringLiteral("chart.png")));
+    QTest::keyClick(m_window, Qt::Key_S, Qt::ControlModifier);
+    return QImage(tempPath(QStringLiteral("chart.png")));
+}
+
+void TestOutput::act(int colouredBy, const QStringList &clicks)
+{
+    m_window->cboColourBy->setCurrentIndex(m_window->cboColourBy->findData(colouredBy));
+    for (const QString &name : clicks) {
+        click(m_window->findChild<QWidget *>(name));
+    }
+}
+
+void TestOutput::pngIsTwiceTheChart()
+{
+    // From the top of the window to as far below the actinides as the group numbers stand
+    // below the top: nothing of the options or the sheet under it.
+    const int bottom = m_window->lblElem[90]->geometry().bottom() + 1 + m_window->Label1[1]->y();
+    QCOMPARE(saveChartPng().size(), QSize(2 * m_window->width(), 2 * bottom));
+    QCOMPARE(m_platform->saveRequests[0].suggestedName, QStringLiteral("Morvik chart.png"));
+    QCOMPARE(m_platform->saveRequests[0].filter,
+             QStringLiteral("PNG image (*.png);;SVG image (*.svg)"));
+}
+
+void TestOutput::pngShowsTheColours_data()
+{
+    QTest::addColumn<int>("colouredBy");
+    QTest::addColumn<QStringList>("clicks"); // the last tile clicked keeps the focus
+    QTest::addColumn<int>("tile");
+    QTest::addColumn<QColor>("colour");
+    const auto density = Colouring::byProperty(Module1::Density, false);
+    const int byDensity = Module1::Density;
+    QTest::newRow("iron, a metal") << 0 << QStringList{"lblElem(26)"} << 26 << Palette::Metal;
+    QTest::newRow("iron, found") << 0 << QStringList{"lblElem(26)", "Command5"} << 26
+                                 << Palette::Found;
+    QTest::newRow("osmium by density")
+            << byDensity << QStringList{"lblElem(76)"} << 76 << fromBgr(density.tiles[76]);
+    QTest::newRow("hydrogen by density")
+            << byDensity << QStringList{"lblElem(1)"} << 1 << fromBgr(density.tiles[1]);
+}
+
+void TestOutput::pngShowsTheColours()
+{
+    QFETCH(int, colouredBy);
+    QFETCH(QStringList, clicks);
+    QFETCH(int, tile);
+    QFETCH(QColor, colour);
+    m_platform->answers.push_back(QStringLiteral("Iron")); // for Find
+    act(colouredBy, clicks);
+    // Inside the tile's edge, where the focus frame is drawn on screen but not in the image.
+    const QPoint corner = m_window->lblElem[tile]->pos() + QPoint(1, 1);
+    QCOMPARE(saveChartPng().pixelColor(2 * corner), colour);
+}
+
+void TestOutput::noControlInTheImage()
+{
+    act(Module1::Density, {});
+    const QImage image = saveChartPng();
+    const QList<QWidget *> controls{m_window->lblColourBy, m_window->cboColourBy, m_window->chkLog};
+    for (QWidget *control : controls) {
+        control->hide();
+    }
+    const QImage background = m_window->grab().toImage();
+    const auto near = [](int a, int b) { return qAbs(a - b) <= 2; }; // the image's finer steps
+    for (const QWidget *control : controls) {
+        // Across the middle, through each control's text and its frame on either side.
+        const int y = control->geometry().center().y();
+        for (int x = control->x(); x <= control->geometry().right(); ++x) {
+            const QColor drawn = image.pixelColor(2 * x, 2 * y);
+            const QColor behind = background.pixelColor(x, y);
+            QVERIFY2(near(drawn.red(), behind.red()) && near(drawn.green(), behind.green())
+                             && near(drawn.blue(), behind.blue()),
+                     qPrintable(control->objectName()));
+        }
+    }
+}
+
+void TestOutput::svgHoldsTheSymbols()
+{
+    m_platform->savePaths.push_back(tempPath(QStringLiteral("chart.svg")));
+    QTest::keyClick(m_window, Qt::Key_S, Qt::ControlModifier);
+    const QByteArray svg = readFile(tempPath(QStringLiteral("chart.svg")));
+    QVERIFY(QSvgRenderer(svg).isValid());
+    for (int i = 1; i <= Module1::ElemCount; ++i) {
+        QVERIFY(svg.contains('>' + m_window->lblElem[i]->text().toUtf8() + "</text>"));
+    }
+    QVERIFY(svg.contains(">Lanthanides</text>") && svg.contains(">Non-metals</text>"));
+    QVERIFY(!svg.contains("Colour by"));
+}
+
+void TestOutput::printout_data()
+{
+    QTest::addColumn<QStringList>("clicks");
+    QTest::addColumn<int>("entry"); // of the chart's context menu
+    QTest::addColumn<QPageSize::PageSizeId>("paper");
+    QTest::addColumn<bool>("sheet");
+    QTest::addColumn<int>("pages");
+    const QStringList iron{"lblElem(26)"};
+    QTest::newRow("the chart alone") << QStringList() << 1 << QPageSize::A4 << false << 1;
+    QTest::newRow("iron's sheet below") << iron << 1 << QPageSize::A4 << true << 1;
+    QTest::newRow("iron's sheet overleaf") << iron << 1 << QPageSize::A5 << true << 2;
+    QTest::newRow("from the preview") << iron << 2 << QPageSize::A4 << true << 1;
+}
+
+void TestOutput::printout()
+{
+    QFETCH(QStringList, clicks);
+    QFETCH(int, entry);
+    QFETCH(QPageSize::PageSizeId, paper);
+    QFETCH(bool, sheet);
+    QFETCH(int, pages);
+    act(0, clicks);
+    const QString pdf = tempPath(QStringLiteral("printout.pdf"));
+    m_platform->printPaths.push_back(pdf);
+    m_platform->printPaper = QPageSize(paper);
+    m_window->findChild<QMenu *>(QStringLiteral("chartMenu"))->actions()[entry]->trigger();
+    QCOMPARE(m_platform->printDialogs + m_platform->printPreviews, 1);
+    const QString text = pdfText(pdf);
+    QVERIFY2(!text.isEmpty(), "no printout, or no pdftotext (Debian poppler-utils)");
+    QCOMPARE(text.count(QLatin1Char('\f')), pages);
+    QCOMPARE(text.contains(QLatin1String("Iron (Fe)")), sheet);
+    QCOMPARE(text.contains(QLatin1String("55.847 amu")), sheet);
+    QCOMPARE(valueColumns(text).size(), sheet ? 1 : 0);
+    QVERIFY(m_platform->messages.isEmpty());
+}
+
+void TestOutput::cancelWritesNothing_data()
+{
+    QTest::addColumn<int>("key"); // with Ctrl
+    QTest::newRow("image") << int(Qt::Key_S);
+    QTest::newRow("print") << int(Qt::Key_P);
+}
+
+void TestOutput::cancelWritesNothing()
+{
+    QFETCH(int, key);
+    click(m_window->lblElem[26]);
+    QTest::keyClick(m_window, Qt::Key(key), Qt::ControlModifier);
+    QCOMPARE(m_platform->saveRequests.size() + m_platform->printDialogs, 1);
+    QVERIFY(m_platform->messages.isEmpty());
+    QCOMPARE(QDir(m_platform->tempDir.path()).entryList(QDir::Files | QDir::Hidden), QStringList());
+}
+
+void TestOutput::unwritableFileReported_data()
+{
+    QTest::addColumn<int>("key"); // with Ctrl
+    QTest::addColumn<QString>("path");
+    QTest::addColumn<QString>("message");
+    QTest::newRow("image") << int(Qt::Key_S) << "/nonexistent/c.svg"
+                           << "The chart could not be saved to /nonexistent/c.svg: No such file "
+                              "or directory.";
+    QTest::newRow("printout") << int(Qt::Key_P) << "/nonexistent/c.pdf"
+                              << "The chart could not be printed to /nonexistent/c.pdf: No such "
+                                 "file or directory.";
+}
+
+void TestOutput::unwritableFileReported()
+{
+    QFETCH(int, key);
+    QFETCH(QString, path);
+    QFETCH(QString, message);
+    m_platform->savePaths.push_back(path);
+    m_platform->printPaths.push_back(path);
+    QTest::keyClick(m_window, Qt::Key(key), Qt::ControlModifier);
+    QCOMPARE(m_platform->messages.size(), 1);
+    QCOMPARE(m_platform->messages[0].icon, Platform::Icon::Critical);
+    QCOMPARE(m_platform->messages[0].text, message);
+}
+
+void TestOutput::contextMenu_data()
+{
+    QTest::addColumn<QStringList>("clicks");
+    QTest::addColumn<QString>("on");
+    QTest::addColumn<int>("reason");
+    QTest::addColumn<QString>("entries");
+    QTest::newRow("chart, right button")
+            << QStringList{"lblElem(26)"} << "lblElem(26)" << int(QContextMenuEvent::Mouse)
+            << "Save chart as image…\tCtrl+S|Print…\tCtrl+P|Print preview…\t|"
+               "Save table as CSV…\tCtrl+Shift+S";
+    QTest::newRow("column view, Menu key")
+            << QStringList{"Command1", "List1(0)"} << "List1(0)" << int(QContextMenuEvent::Keyboard)
+            << "Save table as CSV…\tCtrl+Shift+S|Print…\tCtrl+P|Print preview…\t";
+}
+
+void TestOutput::contextMenu()
+{
+    QFETCH(QStringList, clicks);
+    QFETCH(QString, on);
+    QFETCH(int, reason);
+    QFETCH(QString, entries);
+    act(0, clicks);
+    // As the window system delivers a right click or the Menu key (the end-to-end test presses
+    // them for real): a context menu event for the control under the mouse or with the focus.
+    auto *target = m_window->findChild<QWidget *>(on);
+    const QPoint centre = target->rect().center();
+    QContextMenuEvent event(QContextMenuEvent::Reason(reason), centre, target->mapToGlobal(centre));
+    QApplication::sendEvent(target, &event);
+    QTRY_VERIFY(qobject_cast<QMenu *>(QApplication::activePopupWidget()));
+    auto *menu = qobject_cast<QMenu *>(QApplication::activePopupWidget());
+    QCOMPARE(menuEntries(menu), entries);
+    menu->close();
 }
 
 QTEST_MAIN(TestOutput)

@@ -17,9 +17,7 @@ void Morvik::saveTable()
         return;
     }
     if (const auto failure = replaceFile(*path, csvTable(m_listedOrder))) {
-        m_platform.messageBox(this,
-                              tr("The table could not be saved to %1: %2.")
-                                      .arg(QDir::toNativeSeparators(*path), *failure),
-                              Title, Platform::Icon::Critical);
+        reportFailure(tr("The table could not be saved to %1: %2.")
+                              .arg(QDir::toNativeSeparators(*path), *failure));
     }
 }

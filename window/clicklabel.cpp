@@ -126,7 +126,7 @@ void ClickLabel::paintEvent(QPaintEvent *)
     const Qt::Alignment aligned = QStyle::visualAlignment(layoutDirection(), m_alignment);
     style()->drawItemText(&painter, rect(), int(aligned), palette(), isEnabled(), m_text,
                           foregroundRole());
-    if (hasFocus()) {
+    if (hasFocus() && m_focusFrameShown) {
         // A frame in the text colour, two pixels wide, so the focus is plain on every tile colour.
         painter.setPen(QPen(palette().color(QPalette::WindowText), 2));
         painter.drawRect(rect().adjusted(1, 1, -1, -1));

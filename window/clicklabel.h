@@ -21,6 +21,8 @@ public:
     void setText(const QString &text);
     Qt::Alignment alignment() const { return m_alignment; }
     void setAlignment(Qt::Alignment alignment);
+    // The focus frame belongs on screen: a picture of the chart is drawn without it.
+    void setFocusFrameShown(bool shown) { m_focusFrameShown = shown; }
 
 public slots:
     void click();
@@ -37,4 +39,5 @@ protected:
 private:
     QString m_text;
     Qt::Alignment m_alignment = Qt::AlignLeft | Qt::AlignVCenter;
+    bool m_focusFrameShown = true;
 };

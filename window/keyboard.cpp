@@ -73,7 +73,6 @@ void Morvik::setupKeyboard()
     shortcut(QKeySequence(Qt::CTRL | Qt::Key_E), [this] { Label7_Click(); });
     shortcut(QKeySequence(Qt::CTRL | Qt::Key_T), [this] { Command1_Click(); });
     shortcut(QKeySequence::Copy, [this] { copyToClipboard(); });
-    shortcut(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_S), [this] { saveTable(); });
     shortcut(QKeySequence(Qt::CTRL | Qt::Key_L), [this] {
         if (cboColourBy->isVisible()) {
             cboColourBy->setFocus(Qt::ShortcutFocusReason);

@@ -109,6 +109,7 @@ Morvik::Morvik(Platform &platform, QWidget *parent)
     connectHandlers();
     Form_Load();
     setupKeyboard();
+    setupOutput();
 }
 
 Morvik::~Morvik() = default;
@@ -418,19 +419,25 @@ void Morvik::fillPropertyList()
     Combo1->setCurrentIndex(-1);
 }
 
-void Morvik::paintEvent(QPaintEvent *)
+QLinearGradient Morvik::backgroundGradient()
 {
     // The background picture: a soft rainbow from the top-left corner, drawn as a gradient so it
     // stays sharp at every scale, over the picture's own size in logical pixels.
-    QPainter painter(this);
-    const QSize picture(Design::BackgroundWidth, Design::BackgroundHeight);
-    QLinearGradient rainbow(QPointF(0, 0), QPointF(picture.width(), picture.height()));
+    QLinearGradient rainbow(QPointF(0, 0),
+                            QPointF(Design::BackgroundWidth, Design::BackgroundHeight));
     constexpr int stops = 6;
     for (int i = 0; i <= stops; ++i) {
         rainbow.setColorAt(static_cast<double>(i) / stops,
                            QColor::fromHsvF(0.83 * i / stops, 0.28, 1.0));
     }
-    painter.fillRect(QRect(QPoint(0, 0), picture), rainbow);
+    return rainbow;
+}
+
+void Morvik::paintEvent(QPaintEvent *)
+{
+    QPainter painter(this);
+    const QSize picture(Design::BackgroundWidth, Design::BackgroundHeight);
+    painter.fillRect(QRect(QPoint(0, 0), picture), backgroundGradient());
 
     if (!m_iconShown) {
         // Rendering the icon at each size a task bar may ask for takes longer than drawing the

@@ -4,9 +4,9 @@
 // view on show is the caption of Command1, the element on show is the content of PropsList,
 // the first property of the column view is the position of HScroll1, the tiles' colours are
 // the colouring chosen in cboColourBy and the marks of Find. Handlers live in the folder of their
-// feature (grid, colouring, options, ranking, columns, find, export) and only move data between the
-// controls and the plain functions of data/ and of the feature; dialogs, folders and the editor go
-// through Platform.
+// feature (grid, colouring, options, ranking, columns, find, export, output) and only move data
+// between the controls and the plain functions of data/ and of the feature; dialogs, folders,
+// printing and the editor go through Platform.
 
 #include "platform/platform.h"
 #include "window/colouring.h"
@@ -27,7 +27,11 @@ class QComboBox;
 class QFile;
 class QFrame;
 class QLabel;
+class QLinearGradient;
 class QListWidget;
+class QMenu;
+class QPainter;
+class QPrinter;
 class QPushButton;
 class QRadioButton;
 class QScrollBar;
@@ -67,6 +71,9 @@ public:
 
     // Getting the data out of the window.
     void saveTable(); // tools/savetable.cpp
+    void saveChartImage(); // tools/saveimage.cpp
+    void printChart(); // tools/print.cpp
+    void previewPrint(); // tools/print.cpp
 
     // The column view's sort direction (0 or 1), which every header click flips.
     int sortDirection() const { return m_sortDirection; }
@@ -113,6 +120,7 @@ public:
 protected:
     void paintEvent(QPaintEvent *event) override;
     void closeEvent(QCloseEvent *event) override;
+    void contextMenuEvent(QContextMenuEvent *event) override; // window/contextmenu.cpp
 
 private:
     // window/morvik.cpp: construction, one step per group of controls, and placing them.
@@ -131,6 +139,7 @@ private:
     TwipsRect twipsOf(const QWidget *widget) const;
     static void setBackground(QWidget *widget, Bgr color);
     static void fitCaption(QWidget *widget, const QString &text, int room);
+    static QLinearGradient backgroundGradient();
 
     // window/grid.cpp: the start-up steps of the grid, and the tiles' colours.
     void layOutColumnView();
@@ -190,6 +199,21 @@ private:
     void moveTileFocus(int from, Qt::Key key);
     void copyToClipboard();
 
+    // window/contextmenu.cpp: the ways out of the window, by key and by the context menus.
+    void setupOutput();
+    void reportFailure(const QString &text);
+
+    // tools/saveimage.cpp: the chart as a picture. Its surfaces are listed one by one, so that
+    // the controls around them, and any added later, stay out of it.
+    QList<QWidget *> chartSurfaces() const;
+    QRect chartArea() const;
+    void paintChart(QPainter &painter);
+    static QString chartTitle();
+    QByteArray chartSvg();
+
+    // tools/print.cpp: one printout from the print dialog and from the preview alike.
+    void printout(QPrinter &printer);
+
     Platform &m_platform;
     QButtonGroup *m_option1Group = nullptr;
     QButtonGroup *m_command4Group = nullptr;
@@ -203,4 +227,6 @@ private:
     // the chart is coloured by class.
     std::optional<Colouring::PropertyColours> m_propertyColours;
     bool m_iconShown = false;
+    QMenu *m_chartMenu = nullptr;
+    QMenu *m_columnMenu = nullptr;
 };

@@ -136,6 +136,23 @@ sleep 0.4
 check "class colours again" is "$(pixel $IRON)" "$METAL"
 # --- end of colour by a property ------------------------------------------------------------
 
+# The context menu opens where it is asked for, over iron's tile, by the right button and by
+# the Menu key on the focused tile; Escape closes it.
+BESIDE_FE="290 104" # right of iron's caption, inside its tile
+click 279 98
+check "iron's tile before the context menu" is "$(pixel $BESIDE_FE)" "$METAL"
+xdotool mousemove --window "$window" 268 92 click 3
+sleep 0.4
+check "right button opens the context menu" test "$(pixel $BESIDE_FE)" != "$METAL"
+xdotool key Escape
+sleep 0.4
+check "escape closes the context menu" is "$(pixel $BESIDE_FE)" "$METAL"
+xdotool key Menu
+sleep 0.4
+check "menu key opens the context menu" test "$(pixel $BESIDE_FE)" != "$METAL"
+xdotool key Escape
+sleep 0.4
+
 check "program still running" kill -0 "$APP_PID"
 
 # ---- The same program started again under another locale and under a dark desktop theme ----

@@ -1,0 +1,91 @@
+// Saving the chart as coloured now, as a PNG or an SVG image: drawn from the chart's own
+// surfaces, never grabbed from the window, so that no control shows in it.
+
+#include "window/morvik.h"
+
+#include "tools/chartimage.h"
+#include "tools/exportfile.h"
+#include "window/clicklabel.h"
+
+#include <QDir>
+#include <QLabel>
+#include <QLinearGradient>
+#include <QPainter>
+
+QList<QWidget *> Morvik::chartSurfaces() const
+{
+    QList<QWidget *> surfaces(Label1.begin() + 1, Label1.end());
+    surfaces.append(QList<QWidget *>(lblElem.begin() + 1, lblElem.end()));
+    surfaces << Label2[0] << Label2[1];
+    surfaces.append(legendControls());
+    return surfaces;
+}
+
+QRect Morvik::chartArea() const
+{
+    QRect drawn;
+    for (const QWidget *surface : chartSurfaces()) {
+        drawn |= surface->geometry();
+    }
+    // The window's width, and as much background below the detached rows as there is above
+    // the group numbers.
+    return QRect(0, 0, width(), drawn.bottom() + 1 + drawn.top());
+}
+
+void Morvik::paintChart(QPainter &painter)
+{
+    painter.fillRect(chartArea(), backgroundGradient());
+    auto *focused = qobject_cast<ClickLabel *>(focusWidget());
+    if (focused) {
+        focused->setFocusFrameShown(false);
+    }
+    for (QWidget *surface : chartSurfaces()) {
+        // A caption has no background of its own: the rainbow shows through, as on screen.
+        const auto background = surface->autoFillBackground() ? QWidget::DrawWindowBackground
+                                                              : QWidget::RenderFlags();
+        surface->render(&painter, surface->pos(), QRegion(), background);
+    }
+    if (focused) {
+        focused->setFocusFrameShown(true);
+    }
+}
+
+QString Morvik::chartTitle()
+{
+    //: The title of the chart's image and printout, and the suggested file name, without its
+    //: ending, of the saved image.
+    return tr("Morvik chart");
+}
+
+QByteArray Morvik::chartSvg()
+{
+    return svgImage(chartArea().size(), logicalDpiX(), chartTitle(),
+                    [this](QPainter &painter) { paintChart(painter); });
+}
+
+void Morvik::saveChartImage()
+{
+    const QString name = chartTitle() + QStringLiteral(".png");
+    const QString filters =
+            tr("PNG image (*.png)") + QStringLiteral(";;") + tr("SVG image (*.svg)");
+    const std::optional<QString> path =
+            m_platform.saveFileName(this, tr("Save chart as image"), name, filters);
+    if (!path) {
+        return;
+    }
+    // Twice the screen's own pixels, so that the chart stays sharp in a printed document.
+    const QByteArray image =
+            imageFormatOf(*path) == ImageFormat::Svg
+                    ? chartSvg()
+                    : pngImage(chartArea().size(), 2 * devicePixelRatioF(), logicalDpiX(),
+                               [this](QPainter &painter) { paintChart(painter); });
+    const std::optional<QString> failure = image.isEmpty()
+                                                   //: Why the chart could not be saved: the %2 of
+                                                   //: "The chart could not be saved to %1: %2."
+                                                   ? tr("there is not enough memory for the image")
+                                                   : replaceFile(*path, image);
+    if (failure) {
+        reportFailure(tr("The chart could not be saved to %1: %2.")
+                              .arg(QDir::toNativeSeparators(*path), *failure));
+    }
+}
