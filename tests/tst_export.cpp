@@ -12,7 +12,6 @@
 #include <QPushButton>
 #include <QTest>
 
-
 class TestExport : public WindowTest
 {
     Q_OBJECT
@@ -208,12 +207,23 @@ void TestExport::replaceFileWritesWhole()
     QVERIFY(old.open(QIODevice::WriteOnly));
     old.write(before);
     old.close();
+    QVERIFY(old.setPermissions(QFile::ReadOwner | QFile::WriteOwner | QFile::ReadGroup));
     QCOMPARE(replaceFile(path, bytes), std::nullopt);
     QVERIFY(old.open(QIODevice::ReadOnly));
     QCOMPARE(old.readAll(), bytes);
+    // The replaced file's permissions, not the draft's owner-only ones.
+    QCOMPARE(old.permissions(), QFile::ReadOwner | QFile::WriteOwner | QFile::ReadUser
+                                        | QFile::WriteUser | QFile::ReadGroup);
     QCOMPARE(QDir(m_platform->tempDir.path()).entryList(QDir::Files | QDir::Hidden),
              QStringList{"out.txt"});
     QCOMPARE(exportFileText({"a\tb", "c"}), QByteArray("a\tb\r\nc\r\n"));
+
+    // A new file gets what any new file of this user gets.
+    const QString fresh = m_platform->tempDir.filePath(QStringLiteral("fresh.txt"));
+    QFile plain(m_platform->tempDir.filePath(QStringLiteral("plain.txt")));
+    QVERIFY(plain.open(QIODevice::WriteOnly));
+    QCOMPARE(replaceFile(fresh, bytes), std::nullopt);
+    QCOMPARE(QFile::permissions(fresh), plain.permissions());
 }
 
 QTEST_MAIN(TestExport)

@@ -10,6 +10,7 @@
 #include <cstring>
 
 #ifdef Q_OS_UNIX
+#include <sys/stat.h>
 #include <unistd.h>
 #endif
 
@@ -49,6 +50,28 @@ std::optional<QString> openDraft(QFile &draft, const QFileInfo &target)
     }
 }
 
+// The draft is this user's alone while it is written; once whole, it gets what the file it
+// replaces had, or what a new file of this user gets, so that a saved image or table reads
+// like any other file the user saves.
+void giveFinalPermissions(QFile &draft, const QFileInfo &target)
+{
+#ifdef Q_OS_UNIX
+    struct stat replaced = {};
+    mode_t mode = 0;
+    if (::stat(QFile::encodeName(target.absoluteFilePath()).constData(), &replaced) == 0) {
+        mode = replaced.st_mode & 07777;
+    } else {
+        const mode_t mask = ::umask(0);
+        ::umask(mask);
+        mode = 0666 & ~mask;
+    }
+    ::fchmod(draft.handle(), mode);
+#else
+    Q_UNUSED(draft);
+    Q_UNUSED(target);
+#endif
+}
+
 } // namespace
 
 QByteArray exportFileText(const QStringList &lines)
@@ -76,6 +99,7 @@ std::optional<QString> replaceFile(const QString &path, const QByteArray &bytes)
         draft.remove();
         return reason;
     }
+    giveFinalPermissions(draft, target);
     draft.close();
     // rename() replaces the name itself, never what a link planted there points to.
     if (std::rename(QFile::encodeName(draft.fileName()).constData(),
