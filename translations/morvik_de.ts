@@ -455,7 +455,7 @@
     <name>Morvik</name>
     <message>
         <source>%1 (%2)</source>
-        <extracomment>The heading of an element&apos;s sheet: name and symbol, &quot;Iron (Fe)&quot;.</extracomment>
+        <extracomment>The heading of an element's sheet: name and symbol, "Iron (Fe)".</extracomment>
         <translation>%1 (%2)</translation>
     </message>
     <message>
@@ -470,17 +470,17 @@
     </message>
     <message>
         <source>Metals</source>
-        <extracomment>Legend beside the metals&apos; swatch; room for about 6 characters.</extracomment>
+        <extracomment>Legend beside the metals' swatch; room for about 6 characters.</extracomment>
         <translation>Metall</translation>
     </message>
     <message>
         <source>Metalloids</source>
-        <extracomment>Legend beside the metalloids&apos; swatch; room for about 10 characters.</extracomment>
+        <extracomment>Legend beside the metalloids' swatch; room for about 10 characters.</extracomment>
         <translation>Metalloid</translation>
     </message>
     <message>
         <source>Non-metals</source>
-        <extracomment>Legend beside the non-metals&apos; swatch; room for about 11 characters.</extracomment>
+        <extracomment>Legend beside the non-metals' swatch; room for about 11 characters.</extracomment>
         <translation>Nichtmetall</translation>
     </message>
     <message>
@@ -495,7 +495,7 @@
     </message>
     <message>
         <source>Click on a button to sort list by that property. Click again to sort in reverse order.</source>
-        <extracomment>The column view&apos;s hint, one line; room for about 80 characters.</extracomment>
+        <extracomment>The column view's hint, one line; room for about 80 characters.</extracomment>
         <translation>Zum Sortieren auf eine Schaltfläche klicken, zum Umkehren erneut klicken.</translation>
     </message>
     <message>
@@ -535,7 +535,7 @@
     </message>
     <message>
         <source>Refresh</source>
-        <extracomment>Button that takes Find&apos;s red marks away; room for about 10 characters.</extracomment>
+        <extracomment>Button that takes Find's red marks away; room for about 10 characters.</extracomment>
         <translation>Aufheben</translation>
     </message>
     <message>
@@ -557,7 +557,7 @@
     </message>
     <message>
         <source>%1. %2 (%3)</source>
-        <extracomment>A tile&apos;s name: atomic number, element name, symbol (&quot;26. Iron (Fe)&quot;).</extracomment>
+        <extracomment>A tile's name: atomic number, element name, symbol ("26. Iron (Fe)").</extracomment>
         <translation>%1. %2 (%3)</translation>
     </message>
     <message>
@@ -608,48 +608,48 @@
     </message>
     <message>
         <source>%1, %2</source>
-        <extracomment>What a screen reader says of a tile on a coloured chart: &quot;Metal, Density: 7860 kg/m^3&quot;.</extracomment>
+        <extracomment>What a screen reader says of a tile on a coloured chart: "Metal, Density: 7860 kg/m^3".</extracomment>
         <translation>%1, %2</translation>
     </message>
     <message>
         <source>Colour by</source>
-        <extracomment>Caption of the drop-down that chooses what the tiles&apos; colours show; room for 11 characters.</extracomment>
+        <extracomment>Caption of the drop-down that chooses what the tiles' colours show; room for 11 characters.</extracomment>
         <translation>Farbe nach</translation>
     </message>
     <message>
         <source>Class</source>
-        <extracomment>The first entry of &quot;Colour by&quot;: tiles coloured as metals, metalloids and non-metals.</extracomment>
+        <extracomment>The first entry of "Colour by": tiles coloured as metals, metalloids and non-metals.</extracomment>
         <translation>Klasse</translation>
     </message>
     <message>
         <source>Log</source>
-        <extracomment>Beside &quot;Colour by&quot;: a logarithmic scale instead of a linear one; room for 5 characters.</extracomment>
+        <extracomment>Beside "Colour by": a logarithmic scale instead of a linear one; room for 5 characters.</extracomment>
         <translation>Log</translation>
     </message>
     <message>
         <source>Colour scale, light for the lowest value, dark for the highest</source>
-        <extracomment>The legend&apos;s bar from the lightest colour (lowest value) to the darkest (highest).</extracomment>
+        <extracomment>The legend's bar from the lightest colour (lowest value) to the darkest (highest).</extracomment>
         <translation>Farbskala, hell für den kleinsten Wert, dunkel für den größten</translation>
     </message>
     <message>
         <source>log</source>
-        <extracomment>Beside the legend&apos;s bar when its scale is logarithmic; room for 3 characters.</extracomment>
+        <extracomment>Beside the legend's bar when its scale is logarithmic; room for 3 characters.</extracomment>
         <translation>log</translation>
     </message>
     <message>
         <source>No data</source>
-        <extracomment>The legend&apos;s grey swatch, for tiles whose value is not known; room for 9 characters.</extracomment>
+        <extracomment>The legend's grey swatch, for tiles whose value is not known; room for 9 characters.</extracomment>
         <translation>Keine Daten</translation>
     </message>
     <message>
         <source>%1: no data</source>
-        <extracomment>A tile&apos;s tooltip on a chart coloured by a property it has no value of.</extracomment>
+        <extracomment>A tile's tooltip on a chart coloured by a property it has no value of.</extracomment>
         <translation>%1: keine Daten</translation>
     </message>
     <message>
         <source>%1: %2</source>
-        <comment>a tile&apos;s value</comment>
-        <extracomment>A tile&apos;s tooltip on a chart coloured by a property: &quot;Density: 7860 kg/m^3&quot;.</extracomment>
+        <comment>a tile's value</comment>
+        <extracomment>A tile's tooltip on a chart coloured by a property: "Density: 7860 kg/m^3".</extracomment>
         <translation>%1: %2</translation>
     </message>
     <message>
@@ -668,6 +668,61 @@
     <message>
         <source>The table could not be saved to %1: %2.</source>
         <translation>Die Tabelle konnte nicht in %1 gespeichert werden: %2.</translation>
+    </message>
+    <message>
+        <source>Morvik chart</source>
+        <extracomment>The title of the chart's image and printout, and the suggested file name, without its ending, of the saved image.</extracomment>
+        <translation>Morvik – Periodensystem</translation>
+    </message>
+    <message>
+        <source>PNG image (*.png)</source>
+        <translation>PNG-Bild (*.png)</translation>
+    </message>
+    <message>
+        <source>SVG image (*.svg)</source>
+        <translation>SVG-Bild (*.svg)</translation>
+    </message>
+    <message>
+        <source>Save chart as image</source>
+        <translation>Periodensystem als Bild speichern</translation>
+    </message>
+    <message>
+        <source>there is not enough memory for the image</source>
+        <extracomment>Why the chart could not be saved: the %2 of "The chart could not be saved to %1: %2."</extracomment>
+        <translation>es ist nicht genug Speicher für das Bild frei</translation>
+    </message>
+    <message>
+        <source>The chart could not be saved to %1: %2.</source>
+        <translation>Das Periodensystem konnte nicht in %1 gespeichert werden: %2.</translation>
+    </message>
+    <message>
+        <source>The chart could not be printed on %1.</source>
+        <extracomment>The printer refused the printout; %1 is the printer's name.</extracomment>
+        <translation>Das Periodensystem konnte nicht auf %1 gedruckt werden.</translation>
+    </message>
+    <message>
+        <source>The chart could not be printed to %1: %2.</source>
+        <translation>Das Periodensystem konnte nicht in %1 gedruckt werden: %2.</translation>
+    </message>
+    <message>
+        <source>Save chart as image…</source>
+        <extracomment>Context menu entry of the chart (Ctrl+S).</extracomment>
+        <translation>Periodensystem als Bild speichern…</translation>
+    </message>
+    <message>
+        <source>Print…</source>
+        <extracomment>Context menu entry of both views (Ctrl+P): prints the chart and the sheet on show.</extracomment>
+        <translation>Drucken…</translation>
+    </message>
+    <message>
+        <source>Print preview…</source>
+        <extracomment>Context menu entry of both views: the printout as it will come out of the printer.</extracomment>
+        <translation>Druckvorschau…</translation>
+    </message>
+    <message>
+        <source>Save table as CSV…</source>
+        <extracomment>Context menu entry of both views (Ctrl+Shift+S): all elements and properties.</extracomment>
+        <translation>Tabelle als CSV speichern…</translation>
     </message>
 </context>
 <context>
