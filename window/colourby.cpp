@@ -26,6 +26,9 @@ using Colouring::State;
 constexpr int ByClass = 0;
 constexpr int ByState = -1;
 
+static_assert(Design::picState.size() == Colouring::StateCount
+              && Design::lblState.size() == Colouring::StateCount);
+
 QString stateName(State state)
 {
     switch (state) {

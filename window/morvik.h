@@ -185,7 +185,8 @@ private:
     void buildTemperatureControls();
     // The legend under the colouring in force, and with the states the temperature below it.
     void showLegend();
-    // The legend's controls under the colouring in force.
+    // The legend's controls under the colouring in force: what the colours mean, never the
+    // controls that choose them (the drop-down, the Log box, the temperature).
     QList<QWidget *> legendControls() const;
     // The controls that set the temperature, once built; on show with the states.
     QList<QWidget *> temperatureControls() const;
