@@ -12,7 +12,6 @@
 #include <QPushButton>
 #include <QTest>
 
-
 class TestExport : public WindowTest
 {
     Q_OBJECT
