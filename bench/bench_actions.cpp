@@ -18,6 +18,9 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QScrollBar>
+#include <QSlider>
+#include <QSpinBox>
+#include <QStyle>
 #include <QTest>
 
 class BenchActions : public WindowTest
@@ -43,6 +46,8 @@ private slots:
     void switchOptions();
     void colourBy_data();
     void colourBy();
+    void temperatureStep_data();
+    void temperatureStep();
 
 private:
     void settle();
@@ -219,6 +224,8 @@ void BenchActions::colourBy_data()
                                         << "Density [kg/m^3]";
     QTest::newRow("log box") << "Density [kg/m^3]"
                              << "";
+    QTest::newRow("class and states") << "Class"
+                                      << "State at temperature";
 }
 
 void BenchActions::colourBy()
@@ -239,7 +246,32 @@ void BenchActions::colourBy()
         }
         settle();
     }
-    QVERIFY(m_window->picScale && m_platform->messages.isEmpty());
+    QVERIFY((m_window->picScale || m_window->picState[0]) && m_platform->messages.isEmpty());
+}
+
+void BenchActions::temperatureStep_data()
+{
+    // In degrees, up the whole range and round again; 0: as far as one pixel of the slider goes.
+    QTest::addColumn<int>("step");
+    QTest::newRow("one degree (arrow key)") << 1;
+    QTest::newRow("one pixel of a drag") << 0;
+}
+
+void BenchActions::temperatureStep()
+{
+    QFETCH(int, step);
+    m_window->cboColourBy->setCurrentIndex(m_window->cboColourBy->count() - 1);
+    QSlider *slider = m_window->sldTemperature;
+    const int range = slider->maximum() - slider->minimum();
+    if (step == 0) {
+        step = range / (slider->width() - slider->style()->pixelMetric(QStyle::PM_SliderLength));
+    }
+    settle();
+    QBENCHMARK {
+        slider->setValue(slider->minimum() + (slider->value() - slider->minimum() + step) % range);
+        settle();
+    }
+    QCOMPARE(m_window->spnTemperature->value(), slider->value());
 }
 
 QTEST_MAIN(BenchActions)

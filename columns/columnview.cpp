@@ -54,6 +54,9 @@ QList<QWidget *> Morvik::chartControls() const
     controls.append(QList<QWidget *>(Label1.begin() + 1, Label1.end()));
     controls.append(QList<QWidget *>(lblElem.begin() + 1, lblElem.end()));
     controls.append(legendControls());
+    if (m_stateColours) {
+        controls.append(temperatureControls());
+    }
     return controls;
 }
 

@@ -4,7 +4,8 @@
 
 #include <set>
 
-// Sets of element numbers, written the way the tests speak of them: range(49, 109) + {6, 16}.
+// Sets of element numbers, written the way the tests speak of them: range(49, 109) + {6, 16} -
+// {80}.
 using ElementSet = std::set<int>;
 
 inline ElementSet range(int from, int to)
@@ -19,6 +20,14 @@ inline ElementSet range(int from, int to)
 inline ElementSet operator+(ElementSet a, const ElementSet &b)
 {
     a.insert(b.begin(), b.end());
+    return a;
+}
+
+inline ElementSet operator-(ElementSet a, const ElementSet &b)
+{
+    for (const int i : b) {
+        a.erase(i);
+    }
     return a;
 }
 

@@ -1,5 +1,6 @@
-// The chart coloured by a property in the window: the "Colour by" choice, the legend, the
-// tiles' tooltips, Find and Refresh on a coloured chart, and the view switch.
+// The chart coloured by a property or by state in the window: the "Colour by" choice, the
+// temperature, the legend, the tiles' tooltips, Find and Refresh on a coloured chart, and the
+// view switch.
 
 #include "tools/findrecords.h"
 #include "window/clicklabel.h"
@@ -14,6 +15,9 @@
 #include <QFile>
 #include <QLabel>
 #include <QPushButton>
+#include <QRadioButton>
+#include <QSlider>
+#include <QSpinBox>
 #include <QTest>
 
 #include <clocale>
@@ -37,10 +41,13 @@ private slots:
     void findThenRefreshOrRecolour_data();
     void findThenRefreshOrRecolour();
     void viewSwitchAndLocale();
+    void stateControls();
+    void temperature_data();
+    void temperature();
 
 private:
-    // Each step an entry chosen with the arrow keys on the closed list, or the name of a
-    // control to click.
+    // Each step an entry chosen with the arrow keys on the closed list, the name of a control
+    // to click, or a temperature typed into its box ("1000 °C").
     void act(const QStringList &steps);
     void choose(const QString &entry) { act({entry}); }
     QList<QColor> tileColours() const;
@@ -54,6 +61,15 @@ void TestColouring::act(const QStringList &steps)
     for (const QString &step : steps) {
         if (auto *control = m_window->findChild<QWidget *>(step)) {
             click(control);
+            continue;
+        }
+        if (step.endsWith(QStringLiteral(" °C"))) {
+            QSpinBox *box = m_window->spnTemperature;
+            QVERIFY(box && box->isVisible());
+            box->setFocus();
+            QTest::keyClick(box, Qt::Key_A, Qt::ControlModifier);
+            QTest::keyClicks(box, step.chopped(3));
+            QCOMPARE(box->text(), step);
             continue;
         }
         const int wanted = choice->findText(step);
@@ -102,7 +118,7 @@ void TestColouring::choice()
              "Melting point [C]|Density [kg/m^3]|Latent ht. of vapor [J/kg]|"
              "Latent ht. of fusion [J/kg]|Elect. cond. [abmho]|Thermal cond. [W/m-C]|"
              "Sp ht capacity [J/kg-C]|Ionization potential [V]|Electro negativity|Valency|"
-             "Equivalent weight [amu]|Year of discovery");
+             "Equivalent weight [amu]|Year of discovery|State at temperature");
     QCOMPARE(m_window->cboColourBy->currentText(), QStringLiteral("Class"));
     QCOMPARE(m_window->cboColourBy->accessibleName(), QStringLiteral("Colour by"));
     QCOMPARE(m_window->lblColourBy->text(), QStringLiteral("Colour by"));
@@ -177,27 +193,39 @@ void TestColouring::legend()
 
 void TestColouring::tooltips_data()
 {
-    QTest::addColumn<QString>("entry");
+    QTest::addColumn<QStringList>("steps");
     QTest::addColumn<int>("element");
     QTest::addColumn<QString>("tooltip");
     QTest::addColumn<QString>("description");
-    QTest::newRow("iron") << "Density [kg/m^3]" << 26 << " 26. Iron (Fe)\nDensity: 7860 kg/m^3"
+    QTest::newRow("iron") << QStringList{"Density [kg/m^3]"} << 26
+                          << " 26. Iron (Fe)\nDensity: 7860 kg/m^3"
                           << "Metal, Density: 7860 kg/m^3";
-    QTest::newRow("technetium") << "Density [kg/m^3]" << 43
+    QTest::newRow("technetium") << QStringList{"Density [kg/m^3]"} << 43
                                 << " 43. Technetium (Tc)\nDensity: no data"
                                 << "Metal, Density: no data";
-    QTest::newRow("back to class") << "Class" << 8 << " 8. Oxygen (O)"
+    QTest::newRow("back to class") << QStringList{"Class"} << 8 << " 8. Oxygen (O)"
                                    << "Non-metal";
+    const QString mercury = "Liquid at 25 °C (melts at -39 C, boils at 357 C)";
+    QTest::newRow("mercury") << QStringList{"State at temperature"} << 80
+                             << " 80. Mercury (Hg)\n" + mercury << "Metal, " + mercury;
+    QTest::newRow("plutonium, no b")
+            << QStringList{"State at temperature", "1000 °C"} << 94
+            << " 94. Plutonium (Pu)\nUnknown at 1000 °C (melts at 641 C, boiling point not known)"
+            << "Metal, Unknown at 1000 °C (melts at 641 C, boiling point not known)";
+    QTest::newRow("curium, neither")
+            << QStringList{"State at temperature", "-273 °C"} << 96
+            << " 96. Curium (Cm)\nUnknown at -273 °C (melting and boiling points not known)"
+            << "Metal, Unknown at -273 °C (melting and boiling points not known)";
 }
 
 void TestColouring::tooltips()
 {
-    QFETCH(QString, entry);
+    QFETCH(QStringList, steps);
     QFETCH(int, element);
     QFETCH(QString, tooltip);
     QFETCH(QString, description);
     choose(QStringLiteral("Valency"));
-    choose(entry);
+    act(steps);
     QCOMPARE(m_window->lblElem[element]->toolTip(), tooltip);
     QCOMPARE(QAccessible::queryAccessibleInterface(m_window->lblElem[element])
                      ->text(QAccessible::Description),
@@ -206,30 +234,30 @@ void TestColouring::tooltips()
 
 void TestColouring::findThenRefreshOrRecolour_data()
 {
-    QTest::addColumn<QString>("from");
+    QTest::addColumn<QStringList>("from");
     QTest::addColumn<QString>("then"); // Refresh, or a recolouring
-    QTest::newRow("refresh") << "Density [kg/m^3]"
-                             << "Command6";
-    QTest::newRow("class to property") << "Class"
-                                       << "Density [kg/m^3]";
-    QTest::newRow("property to property") << "Density [kg/m^3]"
-                                          << "Melting point [C]";
-    QTest::newRow("log box") << "Density [kg/m^3]"
-                             << "chkLog";
-    QTest::newRow("property to class") << "Density [kg/m^3]"
-                                       << "Class";
+    const QStringList density{"Density [kg/m^3]"};
+    const QStringList states{"State at temperature", "25 °C"};
+    QTest::newRow("refresh") << density << "Command6";
+    QTest::newRow("class to property") << QStringList{"Class"} << "Density [kg/m^3]";
+    QTest::newRow("property to property") << density << "Melting point [C]";
+    QTest::newRow("log box") << density << "chkLog";
+    QTest::newRow("property to class") << density << "Class";
+    QTest::newRow("states: refresh") << states << "Command6";
+    QTest::newRow("class to states") << QStringList{"Class"} << "State at temperature";
+    QTest::newRow("temperature step") << states << "1000 °C";
 }
 
 void TestColouring::findThenRefreshOrRecolour()
 {
-    QFETCH(QString, from);
+    QFETCH(QStringList, from);
     QFETCH(QString, then);
     // What the chart shows without marks, before and after.
-    act({from});
+    act(from);
     const QList<QColor> before = tileColours();
     act({then});
     const QList<QColor> after = tileColours();
-    act({"Class", from}); // back to the start, the Log box cleared
+    act(QStringList{"Class"} + from); // back to the start, the Log box cleared
 
     find(QStringLiteral("h"));
     QCOMPARE(tilesColoured(Palette::Found), (ElementSet{1, 2, 67, 72, 80}));
@@ -272,6 +300,97 @@ void TestColouring::viewSwitchAndLocale()
     QCOMPARE(tileColours(), coloured);
     QVERIFY(m_window->picScale->isVisible() && m_window->lblScaleLog->isVisible());
     QVERIFY(!m_window->Picture1[1]->isVisible() && m_window->chkLog->isChecked());
+}
+
+void TestColouring::stateControls()
+{
+    QVERIFY(!m_window->spnTemperature && !m_window->picState[0]); // built on first use
+    choose(QStringLiteral("State at temperature"));
+    QSpinBox *box = m_window->spnTemperature;
+    QSlider *slider = m_window->sldTemperature;
+    QCOMPARE(QAccessible::queryAccessibleInterface(box)->text(QAccessible::Name),
+             QStringLiteral("Temperature"));
+    QCOMPARE(box->text(), QStringLiteral("25 °C"));
+    QCOMPARE(m_window->lblKelvin->text(), QStringLiteral("298.15 K"));
+
+    // Four swatches and captions in the legend row, the temperature in the strip below it;
+    // every text whole at its widest and read out by a screen reader.
+    QStringList captions;
+    QList<QWidget *> legend;
+    for (int s = 0; s < Colouring::StateCount; ++s) {
+        QLabel *caption = m_window->lblState[s];
+        captions << QAccessible::queryAccessibleInterface(caption)->text(QAccessible::Name);
+        QVERIFY(caption->fontMetrics().horizontalAdvance(caption->text()) <= caption->width());
+        legend << m_window->picState[s] << caption;
+    }
+    QCOMPARE(captions.join('|'), QStringLiteral("Solid|Liquid|Gas|Unknown"));
+    QVERIFY(!crowded(legend, {2250, 660, 6390 - 2250, 250}));
+    QVERIFY(!crowded({box, m_window->lblKelvin, slider}, {1485, 930, 6390 - 1485, 360}));
+    QVERIFY(box->sizeHint().width() <= box->width());
+    QVERIFY(m_window->lblKelvin->fontMetrics().horizontalAdvance("6273.15 K")
+            <= m_window->lblKelvin->width());
+
+    // Tab goes on from "Colour by" (Log is off for the states) to the box, then the slider.
+    m_window->cboColourBy->setFocus();
+    QList<QWidget *> reached;
+    for (int k = 0; k < 3; ++k) {
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+        reached << QApplication::focusWidget();
+    }
+    QCOMPARE(reached, (QList<QWidget *>{box, slider, m_window->Option1[0]}));
+
+    // The view switch hides and shows them with the chart; "Class" takes them away.
+    enterColumnView();
+    QVERIFY(!box->isVisible() && !slider->isVisible() && !m_window->lblState[3]->isVisible());
+    click(m_window->Command1);
+    QVERIFY(box->isVisible() && m_window->lblKelvin->isVisible()
+            && m_window->picState[0]->isVisible());
+    choose(QStringLiteral("Class"));
+    QVERIFY(!box->isVisible() && !slider->isVisible() && !m_window->picState[1]->isVisible());
+    QVERIFY(m_window->Picture1[0]->isVisible() && m_window->Legend[2]->isVisible());
+}
+
+void TestColouring::temperature_data()
+{
+    QTest::addColumn<QString>("control");
+    QTest::addColumn<QTestEventList>("input");
+    QTest::addColumn<int>("celsius");
+    QTest::addColumn<QString>("kelvin");
+    QTestEventList typed;
+    typed.addKeyClick(Qt::Key_A, Qt::ControlModifier);
+    typed.addKeyClicks(QStringLiteral("1000"));
+    const auto key = [](Qt::Key k) {
+        QTestEventList keys;
+        keys.addKeyClick(k);
+        return keys;
+    };
+    QTest::newRow("typed") << "spnTemperature" << typed << 1000 << "1273.15 K";
+    QTest::newRow("box, up") << "spnTemperature" << key(Qt::Key_Up) << 26 << "299.15 K";
+    QTest::newRow("box, page down")
+            << "spnTemperature" << key(Qt::Key_PageDown) << 15 << "288.15 K";
+    QTest::newRow("slider, page up")
+            << "sldTemperature" << key(Qt::Key_PageUp) << 125 << "398.15 K";
+    QTest::newRow("slider, home") << "sldTemperature" << key(Qt::Key_Home) << -273 << "0.15 K";
+}
+
+void TestColouring::temperature()
+{
+    QFETCH(QString, control);
+    QFETCH(QTestEventList, input);
+    QFETCH(int, celsius);
+    QFETCH(QString, kelvin);
+    choose(QStringLiteral("State at temperature"));
+    auto *target = m_window->findChild<QWidget *>(control);
+    target->setFocus();
+    input.simulate(target);
+    // The box and the slider in step, and every tile in its state's colour there.
+    QCOMPARE(m_window->spnTemperature->value(), celsius);
+    QCOMPARE(m_window->sldTemperature->value(), celsius);
+    QCOMPARE(m_window->lblKelvin->text(), kelvin);
+    const Colouring::StateColours states = Colouring::byState(celsius);
+    for (int i = 1; i < Morvik::TileCount; ++i) {
+        QCOMPARE(tileColour(i), fromBgr(states.tiles[i]));
+    }
 }
 
 QTEST_MAIN(TestColouring)

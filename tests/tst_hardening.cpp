@@ -420,11 +420,14 @@ void TestHardening::textReadableOnEveryDesktop()
     QVERIFY(QTest::qWaitForWindowExposed(m_window));
     constexpr double Readable = 4.5; // WCAG AA for text
     click(m_window->lblElem[26]);
-    for (int i = 1; i < Morvik::TileCount; ++i) {
-        const QWidget *tile = m_window->lblElem[i];
-        QVERIFY2(surfaceContrast(tile, QPalette::WindowText, QPalette::Window) >= Readable,
-                 qPrintable(tile->objectName()));
-    }
+    const auto tilesReadable = [this] {
+        for (int i = 1; i < Morvik::TileCount; ++i) {
+            const QWidget *tile = m_window->lblElem[i];
+            QVERIFY2(surfaceContrast(tile, QPalette::WindowText, QPalette::Window) >= Readable,
+                     qPrintable(tile->objectName()));
+        }
+    };
+    tilesReadable();
     for (int g = 1; g < Morvik::GroupCount; ++g) {
         const QWidget *number = m_window->Label1[g];
         QVERIFY2(surfaceContrast(number, QPalette::WindowText, QPalette::Window) >= Readable,
@@ -438,6 +441,15 @@ void TestHardening::textReadableOnEveryDesktop()
     for (QWidget *caption : captions) {
         QVERIFY2(captionContrast(caption) >= Readable, qPrintable(caption->objectName()));
     }
+    // The states' tiles and legend, and the temperature in kelvin.
+    m_window->cboColourBy->setFocus();
+    QTest::keyClick(m_window->cboColourBy, Qt::Key_End);
+    captions = {m_window->lblKelvin};
+    captions << QList<QWidget *>(m_window->lblState.begin(), m_window->lblState.end());
+    for (QWidget *caption : captions) {
+        QVERIFY2(captionContrast(caption) >= Readable, qPrintable(caption->objectName()));
+    }
+    tilesReadable();
 
     enterColumnView();
     for (const QListWidget *list : m_window->List1) {

@@ -1,5 +1,6 @@
 // The colouring by a property without any window: where values land on the scale, missing
-// values, the logarithmic scale, and captions that read on every colour.
+// values, the logarithmic scale, and captions that read on every colour; and the state of
+// matter at a temperature, its rule at every boundary and the examples everyone knows.
 
 #include "elementsets.h"
 #include "window/colouring.h"
@@ -7,10 +8,13 @@
 #include <QTest>
 
 #include <algorithm>
+#include <array>
+#include <optional>
 #include <vector>
 
 using Colouring::Bgr;
 using Colouring::scaleColour;
+using Colouring::State;
 
 namespace {
 
@@ -26,7 +30,13 @@ int stepOf(Bgr colour)
     return -1;
 }
 
+// A melting or boiling point, or none.
+using Point = std::optional<double>;
+
 } // namespace
+
+Q_DECLARE_METATYPE(Point)
+Q_DECLARE_METATYPE(Colouring::State)
 
 class TestScale : public QObject
 {
@@ -39,6 +49,11 @@ private slots:
     void orderKept();
     void textWithoutNumberIsNoData();
     void scaleColours();
+    void stateRule_data();
+    void stateRule();
+    void statesAtRoomTemperature();
+    void stateExamples_data();
+    void stateExamples();
 };
 
 void TestScale::ends_data()
@@ -139,8 +154,10 @@ void TestScale::scaleColours()
         QVERIFY(high - low > 60);
     }
     QVERIFY(Colouring::NoData % 0x010101 == 0);
-    // Captions read on every colour of the scale, on the grey and on Find's red.
+    // Captions read on every colour of the scale, on the grey, on Find's red and on the states.
     std::vector<Bgr> backgrounds{Colouring::NoData, 0x000000FF};
+    backgrounds.insert(backgrounds.end(), Colouring::StateSwatches.begin(),
+                       Colouring::StateSwatches.end());
     for (int step = 0; step <= Darkest; ++step) {
         backgrounds.push_back(scaleColour(step));
     }
@@ -148,6 +165,80 @@ void TestScale::scaleColours()
         QVERIFY(Colouring::contrast(back, Colouring::captionColour(back)) >= 4.5);
     }
     QCOMPARE(Colouring::captionColour(scaleColour(Darkest)), Colouring::LightCaption);
+}
+
+void TestScale::stateRule_data()
+{
+    QTest::addColumn<Point>("m");
+    QTest::addColumn<Point>("b");
+    QTest::addColumn<double>("celsius");
+    QTest::addColumn<State>("state");
+    const Point none;
+    // Mercury's points, then arsenic's, which sublimes at b, below its m.
+    QTest::newRow("below m") << Point(-39) << Point(357) << -40.0 << State::Solid;
+    QTest::newRow("exactly m") << Point(-39) << Point(357) << -39.0 << State::Liquid;
+    QTest::newRow("just below b") << Point(-39) << Point(357) << 356.0 << State::Liquid;
+    QTest::newRow("exactly b") << Point(-39) << Point(357) << 357.0 << State::Gas;
+    QTest::newRow("b equal to m") << Point(100) << Point(100) << 100.0 << State::Gas;
+    QTest::newRow("b below m: below b") << Point(817) << Point(613) << 612.0 << State::Solid;
+    QTest::newRow("b below m: exactly b") << Point(817) << Point(613) << 613.0 << State::Gas;
+    QTest::newRow("b below m: between") << Point(817) << Point(613) << 700.0 << State::Gas;
+    QTest::newRow("no b: below m") << Point(641) << none << 640.0 << State::Solid;
+    QTest::newRow("no b: exactly m") << Point(641) << none << 641.0 << State::Unknown;
+    QTest::newRow("no m: below b") << none << Point(357) << 356.0 << State::Unknown;
+    QTest::newRow("no m: exactly b") << none << Point(357) << 357.0 << State::Gas;
+    QTest::newRow("neither") << none << none << 25.0 << State::Unknown;
+}
+
+void TestScale::stateRule()
+{
+    QFETCH(Point, m);
+    QFETCH(Point, b);
+    QFETCH(double, celsius);
+    QFETCH(State, state);
+    QCOMPARE(Colouring::stateAt(m, b, celsius), state);
+}
+
+void TestScale::statesAtRoomTemperature()
+{
+    std::array<ElementSet, Colouring::StateCount> inState;
+    const Colouring::StateColours colours = Colouring::byState(25);
+    for (int i = 1; i <= Module1::ElemCount; ++i) {
+        inState[static_cast<std::size_t>(colours.states[i])].insert(i);
+        QCOMPARE(colours.tiles[i],
+                 Colouring::StateSwatches[static_cast<std::size_t>(colours.states[i])]);
+    }
+    const ElementSet liquid{35, 80};
+    const ElementSet gas{1, 2, 7, 8, 9, 10, 17, 18, 36, 54, 86};
+    const ElementSet unknown = range(96, 109); // neither point known
+    QCOMPARE(inState[int(State::Liquid)], liquid);
+    QCOMPARE(inState[int(State::Gas)], gas);
+    QCOMPARE(inState[int(State::Unknown)], unknown);
+    QCOMPARE(inState[int(State::Solid)], range(1, 109) - liquid - gas - unknown);
+}
+
+void TestScale::stateExamples_data()
+{
+    QTest::addColumn<int>("celsius");
+    QTest::addColumn<ElementSet>("elements");
+    QTest::addColumn<State>("state");
+    QTest::newRow("29: gallium") << 29 << ElementSet{31} << State::Solid;
+    QTest::newRow("30: gallium") << 30 << ElementSet{31} << State::Liquid;
+    QTest::newRow("1000: aluminium") << 1000 << ElementSet{13} << State::Liquid;
+    QTest::newRow("1000: mercury, sodium") << 1000 << ElementSet{80, 11} << State::Gas;
+    QTest::newRow("1000: iron, gold") << 1000 << ElementSet{26, 79} << State::Solid;
+    QTest::newRow("1000: plutonium, above m, no b") << 1000 << ElementSet{94} << State::Unknown;
+    QTest::newRow("613: arsenic, from its b below m") << 613 << ElementSet{33} << State::Gas;
+}
+
+void TestScale::stateExamples()
+{
+    QFETCH(int, celsius);
+    QFETCH(ElementSet, elements);
+    QFETCH(State, state);
+    for (const int i : elements) {
+        QVERIFY2(Colouring::stateOf(i, celsius) == state, qPrintable(QString::number(i)));
+    }
 }
 
 QTEST_APPLESS_MAIN(TestScale)

@@ -268,6 +268,11 @@ void TestTranslation::captionsFitAtTheFloor()
     const QRect boxText =
             m_window->style()->subElementRect(QStyle::SE_CheckBoxContents, &box, m_window->chkLog);
     captions.append({m_window->chkLog, m_window->chkLog->text(), boxText.width()});
+    m_window->cboColourBy->setFocus();
+    QTest::keyClick(m_window->cboColourBy, Qt::Key_End); // the states and their legend
+    for (QLabel *label : m_window->lblState) {
+        captions.append({label, label->text(), label->width()});
+    }
     enterColumnView();
     captions.append({m_window->Command1, m_window->Command1->text(),
                      CaptionFit::buttonRoom(m_window->Command1)});

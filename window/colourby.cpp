@@ -1,9 +1,11 @@
-// Colouring the chart: by class, as designed, or by any numeric property on one sequential
-// scale, with a legend that says what the colours mean.
+// Colouring the chart: by class, as designed, by any numeric property on one sequential scale,
+// or by the state of matter at a chosen temperature, with a legend that says what the colours
+// mean.
 
 #include "window/morvik.h"
 
 #include "data/Module1.h"
+#include "window/captionfit.h"
 #include "window/clicklabel.h"
 #include "window/colourbar.h"
 #include "window/colouring.h"
@@ -12,11 +14,53 @@
 #include <QCheckBox>
 #include <QComboBox>
 #include <QLabel>
+#include <QSlider>
+#include <QSpinBox>
 
 namespace {
 
-// The entry "Class" stands for this number where the other entries give their property's.
+using Colouring::State;
+
+// The entries "Class" and "State at temperature" stand for these numbers where the other
+// entries give their property's.
 constexpr int ByClass = 0;
+constexpr int ByState = -1;
+
+static_assert(Design::picState.size() == Colouring::StateCount
+              && Design::lblState.size() == Colouring::StateCount);
+
+QString stateName(State state)
+{
+    switch (state) {
+    case State::Solid:
+        //: A state of matter, in the legend and the tiles' tooltips; room for 6 characters.
+        return Morvik::tr("Solid");
+    case State::Liquid:
+        //: A state of matter, in the legend and the tiles' tooltips; room for 7 characters.
+        return Morvik::tr("Liquid");
+    case State::Gas:
+        //: A state of matter, in the legend and the tiles' tooltips; room for 6 characters.
+        return Morvik::tr("Gas");
+    case State::Unknown:
+        break;
+    }
+    //: The state of an element whose known melting and boiling points cannot tell it, in the
+    //: legend and the tiles' tooltips; room for 10 characters.
+    return Morvik::tr("Unknown");
+}
+
+// A stored value of element i with its property's unit suffix: "7860 kg/m^3".
+QString withUnit(int i, int p)
+{
+    return Shown::text(Module1::ElemData[i][p] + Module1::propertyInfo(p).unit);
+}
+
+QString kelvin(int celsius)
+{
+    // Whole degrees Celsius are exact in hundredths of a kelvin.
+    //: A temperature in kelvin beside the box in degrees Celsius: "298.15 K".
+    return Morvik::tr("%1 K").arg(QString::number(celsius + 273.15, 'f', 2));
+}
 
 } // namespace
 
@@ -42,6 +86,9 @@ void Morvik::setupColouring()
             cboColourBy->addItem(Shown::caption(p), p);
         }
     }
+    //: The last entry of "Colour by": tiles coloured as solid, liquid or gas at a temperature
+    //: chosen below the legend.
+    cboColourBy->addItem(tr("State at temperature"), ByState);
 
     //: Beside "Colour by": a logarithmic scale instead of a linear one; room for 5 characters.
     chkLog = new QCheckBox(tr("Log"), this);
@@ -63,20 +110,34 @@ void Morvik::chkLog_Click()
     recolour();
 }
 
+void Morvik::spnTemperature_Change()
+{
+    const int celsius = spnTemperature->value();
+    sldTemperature->setValue(celsius);
+    lblKelvin->setText(kelvin(celsius));
+    recolour();
+}
+
 void Morvik::recolour()
 {
     // As a new Find does: the marks go first, so find.txt never holds the colours of an older
     // colouring.
     Command6_Click();
-    const int property = cboColourBy->currentData().toInt();
-    const bool logPossible = property != ByClass && Colouring::logarithmicPossible(property);
+    const int choice = cboColourBy->currentData().toInt();
+    const bool logPossible = choice > ByClass && Colouring::logarithmicPossible(choice);
     chkLog->setEnabled(logPossible);
     if (!logPossible) {
         chkLog->setChecked(false);
     }
     m_propertyColours.reset();
-    if (property != ByClass) {
-        m_propertyColours = Colouring::byProperty(property, chkLog->isChecked());
+    m_stateColours.reset();
+    if (choice == ByState) {
+        if (!spnTemperature) {
+            buildTemperatureControls();
+        }
+        m_stateColours = Colouring::byState(spnTemperature->value());
+    } else if (choice != ByClass) {
+        m_propertyColours = Colouring::byProperty(choice, chkLog->isChecked());
     }
     for (int i = 1; i <= Module1::ElemCount; ++i) {
         setTileColor(i, unmarkedColour(i));
@@ -121,10 +182,65 @@ void Morvik::buildScaleLegend()
     fitCaption(lblNoData, noData, lblNoData->width());
 }
 
+void Morvik::buildStateLegend()
+{
+    for (std::size_t s = 0; s < picState.size(); ++s) {
+        picState[s] = new QFrame(this);
+        picState[s]->setObjectName(QStringLiteral("picState(%1)").arg(s));
+        picState[s]->setFrameShape(QFrame::Box);
+        place(picState[s], Design::picState[s]);
+        setBackground(picState[s], Colouring::StateSwatches[s]);
+
+        const QString caption = stateName(static_cast<State>(s));
+        lblState[s] = new QLabel(caption, this);
+        lblState[s]->setObjectName(QStringLiteral("lblState(%1)").arg(s));
+        place(lblState[s], Design::lblState[s]);
+        fitCaption(lblState[s], caption, lblState[s]->width());
+    }
+}
+
+void Morvik::buildTemperatureControls()
+{
+    spnTemperature = new QSpinBox(this);
+    spnTemperature->setObjectName(QStringLiteral("spnTemperature"));
+    place(spnTemperature, Design::spnTemperature);
+    spnTemperature->setRange(Design::LowestCelsius, Design::HighestCelsius);
+    spnTemperature->setValue(Design::RoomCelsius);
+    //: The unit after the number in the temperature box, with its leading blank.
+    spnTemperature->setSuffix(tr(" °C"));
+    //: What a screen reader calls the temperature box and its slider.
+    spnTemperature->setAccessibleName(tr("Temperature"));
+
+    lblKelvin = new QLabel(kelvin(Design::RoomCelsius), this);
+    lblKelvin->setObjectName(QStringLiteral("lblKelvin"));
+    place(lblKelvin, Design::lblKelvin);
+    lblKelvin->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
+    CaptionFit::fit(lblKelvin, {kelvin(Design::LowestCelsius), kelvin(Design::HighestCelsius)},
+                    lblKelvin->width());
+
+    sldTemperature = new QSlider(Qt::Horizontal, this);
+    sldTemperature->setObjectName(QStringLiteral("sldTemperature"));
+    place(sldTemperature, Design::sldTemperature);
+    sldTemperature->setRange(Design::LowestCelsius, Design::HighestCelsius);
+    sldTemperature->setPageStep(Design::sldTemperaturePageStep);
+    sldTemperature->setValue(Design::RoomCelsius);
+    sldTemperature->setFocusPolicy(Qt::StrongFocus);
+    sldTemperature->setAccessibleName(spnTemperature->accessibleName());
+
+    // The box holds the temperature; the slider only moves it, so each step recolours once.
+    connect(spnTemperature, &QSpinBox::valueChanged, this, [this] { spnTemperature_Change(); });
+    connect(sldTemperature, &QSlider::valueChanged, spnTemperature, &QSpinBox::setValue);
+    setTabOrder(chkLog, spnTemperature);
+    setTabOrder(spnTemperature, sldTemperature);
+}
+
 void Morvik::showLegend()
 {
     if (m_propertyColours && !picScale) {
         buildScaleLegend();
+    }
+    if (m_stateColours && !picState[0]) {
+        buildStateLegend();
     }
     if (m_propertyColours) {
         // The ends' texts change with each property: each is fitted from the window's font.
@@ -145,7 +261,15 @@ void Morvik::showLegend()
     if (picScale) {
         every << lblScaleLow << picScale << lblScaleHigh << lblScaleLog << picNoData << lblNoData;
     }
-    const QList<QWidget *> shown = legendControls();
+    if (picState[0]) {
+        every.append(QList<QWidget *>(picState.begin(), picState.end()));
+        every.append(QList<QWidget *>(lblState.begin(), lblState.end()));
+    }
+    every.append(temperatureControls());
+    QList<QWidget *> shown = legendControls();
+    if (m_stateColours) {
+        shown.append(temperatureControls());
+    }
     for (QWidget *control : every) {
         control->setVisible(shown.contains(control));
     }
@@ -153,6 +277,11 @@ void Morvik::showLegend()
 
 QList<QWidget *> Morvik::legendControls() const
 {
+    if (m_stateColours) {
+        QList<QWidget *> controls(picState.begin(), picState.end());
+        controls.append(QList<QWidget *>(lblState.begin(), lblState.end()));
+        return controls;
+    }
     if (!m_propertyColours) {
         QList<QWidget *> controls(Picture1.begin(), Picture1.end());
         controls.append(QList<QWidget *>(Legend.begin(), Legend.end()));
@@ -165,8 +294,19 @@ QList<QWidget *> Morvik::legendControls() const
     return controls;
 }
 
+QList<QWidget *> Morvik::temperatureControls() const
+{
+    if (!spnTemperature) {
+        return {};
+    }
+    return {spnTemperature, lblKelvin, sldTemperature};
+}
+
 QString Morvik::colouredValue(int i) const
 {
+    if (m_stateColours) {
+        return stateDescription(i);
+    }
     if (!m_propertyColours) {
         return {};
     }
@@ -176,7 +316,35 @@ QString Morvik::colouredValue(int i) const
         return tr("%1: no data").arg(Shown::label(p));
     }
     //: A tile's tooltip on a chart coloured by a property: "Density: 7860 kg/m^3".
-    return tr("%1: %2", "a tile's value")
-            .arg(Shown::label(p),
-                 Shown::text(Module1::ElemData[i][p] + Module1::propertyInfo(p).unit));
+    return tr("%1: %2", "a tile's value").arg(Shown::label(p), withUnit(i, p));
+}
+
+QString Morvik::stateDescription(int i) const
+{
+    const auto point = [i](Module1::Property p) {
+        return Colouring::knownValue(i, p) ? withUnit(i, p) : QString();
+    };
+    const QString melts = point(Module1::MeltingPoint);
+    const QString boils = point(Module1::BoilingPoint);
+    const QString state = stateName(m_stateColours->states.at(static_cast<std::size_t>(i)));
+    const int celsius = m_stateColours->celsius;
+    if (!melts.isEmpty() && !boils.isEmpty()) {
+        //: A tile's tooltip on a chart coloured by state: "Liquid at 25 °C (melts at -39 C,
+        //: boils at 357 C)".
+        return tr("%1 at %2 °C (melts at %3, boils at %4)")
+                .arg(state, QString::number(celsius), melts, boils);
+    }
+    if (!melts.isEmpty()) {
+        //: A tile's tooltip on a chart coloured by state, for an element of unknown boiling point.
+        return tr("%1 at %2 °C (melts at %3, boiling point not known)")
+                .arg(state, QString::number(celsius), melts);
+    }
+    if (!boils.isEmpty()) {
+        //: A tile's tooltip on a chart coloured by state, for an element of unknown melting point.
+        return tr("%1 at %2 °C (melting point not known, boils at %3)")
+                .arg(state, QString::number(celsius), boils);
+    }
+    //: A tile's tooltip on a chart coloured by state, for an element with neither point known.
+    return tr("%1 at %2 °C (melting and boiling points not known)")
+            .arg(state, QString::number(celsius));
 }

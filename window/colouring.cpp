@@ -117,4 +117,34 @@ PropertyColours byProperty(int p, bool logarithmic)
     return colours;
 }
 
+State stateAt(std::optional<double> m, std::optional<double> b, double celsius)
+{
+    if (b && celsius >= *b) {
+        return State::Gas;
+    }
+    if (m && celsius < *m) {
+        return State::Solid;
+    }
+    // From a known m up to a known b: liquid. (When b is below m, this range is empty.)
+    return m && b ? State::Liquid : State::Unknown;
+}
+
+State stateOf(int i, double celsius)
+{
+    return stateAt(knownValue(i, Module1::MeltingPoint), knownValue(i, Module1::BoilingPoint),
+                   celsius);
+}
+
+StateColours byState(int celsius)
+{
+    StateColours colours;
+    colours.celsius = celsius;
+    for (int i = 1; i <= Module1::ElemCount; ++i) {
+        const State state = stateOf(i, celsius);
+        colours.states[static_cast<std::size_t>(i)] = state;
+        colours.tiles[static_cast<std::size_t>(i)] = StateSwatches[static_cast<std::size_t>(state)];
+    }
+    return colours;
+}
+
 } // namespace Colouring

@@ -1,8 +1,9 @@
 #pragma once
 
-// Colouring the chart by a numeric property: where each element's value lies between the
-// lowest and the highest known value, the colour of the scale there, and what the legend says
-// about it. Plain C++, no widgets: the window shows what this works out.
+// Colouring the chart by a numeric property (where each element's value lies between the lowest
+// and the highest known value, the colour of the scale there, and what the legend says about it)
+// or by the state of matter at a temperature. Plain C++, no widgets: the window shows what this
+// works out.
 
 #include "data/Module1.h"
 
@@ -41,12 +42,15 @@ std::optional<double> knownValue(int i, int p);
 // Whether property p can be shown on a logarithmic scale: all its known values are positive.
 bool logarithmicPossible(int p);
 
+// A colour for each tile, by element number; entry 0 unused.
+using TileColours = std::array<Bgr, Module1::ElemCount + 1>;
+
 // The chart coloured by property p.
 struct PropertyColours
 {
     int property = 0;
     bool logarithmic = false; // false whenever the property does not allow it
-    std::array<Bgr, Module1::ElemCount + 1> tiles{}; // by element number; entry 0 unused
+    TileColours tiles{};
     // The ends of the legend's bar: the lowest and the highest known value as stored, each
     // followed by the property's unit suffix. Empty when no value is known.
     std::string lowest;
@@ -56,5 +60,33 @@ struct PropertyColours
 // Colours every element by property p (1..22), on a logarithmic scale when asked and possible;
 // std::out_of_range for any other property number.
 PropertyColours byProperty(int p, bool logarithmic);
+
+// The state of matter, in the order of the legend.
+enum class State { Solid, Liquid, Gas, Unknown };
+constexpr int StateCount = 4;
+
+// The legend's swatch of each state, in the order of State: the dark blue of Tol's high-contrast
+// scheme, the sky blue and the yellow of Okabe and Ito's, lighter as the state is less dense and
+// told apart under the common colour-vision deficiencies; and the grey of missing values.
+constexpr std::array<Bgr, StateCount> StateSwatches{0x00884400, 0x00E9B456, 0x0042E4F0, NoData};
+
+// The state at celsius degrees from the melting point m and the boiling point b (in degrees
+// Celsius): solid below m, liquid from m up to b, gas from b on. A boiling point below the
+// melting point (arsenic sublimes) leaves no liquid. Where a point is missing, what the other
+// one decides: solid below a known m, gas from a known b; else Unknown.
+State stateAt(std::optional<double> m, std::optional<double> b, double celsius);
+
+// Element i's state at celsius degrees, from its stored melting and boiling points.
+State stateOf(int i, double celsius);
+
+// The chart coloured by the state of matter at one temperature.
+struct StateColours
+{
+    int celsius = 0;
+    std::array<State, Module1::ElemCount + 1> states{}; // by element number; entry 0 unused
+    TileColours tiles{};
+};
+
+StateColours byState(int celsius);
 
 } // namespace Colouring

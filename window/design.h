@@ -40,6 +40,24 @@ constexpr TwipsRect lblScaleHigh{3885, 690, 1230, 195};
 constexpr TwipsRect lblScaleLog{5160, 690, 255, 195};
 constexpr TwipsRect picNoData{5445, 660, 250, 250};
 constexpr TwipsRect lblNoData{5745, 690, 645, 195};
+// Colouring by the state of matter: its four swatches and captions take the same row; the
+// temperature that decides it, the box, its value in kelvin and the slider, the strip below
+// (Left 1485 to 6390, Top 930 to 1290), between the legend and row 4's transition metals.
+constexpr std::array<TwipsRect, 4> picState{{{2250, 660, 250, 250},
+                                             {3225, 660, 250, 250},
+                                             {4245, 660, 250, 250},
+                                             {5175, 660, 250, 250}}};
+constexpr std::array<TwipsRect, 4> lblState{{{2580, 690, 600, 195},
+                                             {3555, 690, 645, 195},
+                                             {4575, 690, 555, 195},
+                                             {5505, 690, 885, 195}}};
+constexpr TwipsRect spnTemperature{1485, 960, 1200, 300};
+constexpr TwipsRect lblKelvin{2730, 1013, 900, 195};
+constexpr TwipsRect sldTemperature{3675, 960, 2715, 300};
+constexpr int LowestCelsius = -273;
+constexpr int HighestCelsius = 6000;
+constexpr int RoomCelsius = 25;
+constexpr int sldTemperaturePageStep = 100;
 
 // The column view. The lefts and widths of the lists, headers and scroll bars follow from the
 // template tile (GridLayout::columnView); the design gives their tops and heights.

@@ -207,10 +207,18 @@ void Morvik::colourTiles()
 
 QColor Morvik::unmarkedColour(int i) const
 {
-    if (m_propertyColours) {
-        return fromBgr(m_propertyColours->tiles.at(static_cast<std::size_t>(i)));
+    if (const Colouring::TileColours *tiles = colouredTiles()) {
+        return fromBgr(tiles->at(static_cast<std::size_t>(i)));
     }
     return classColour(i);
+}
+
+const Colouring::TileColours *Morvik::colouredTiles() const
+{
+    if (m_propertyColours) {
+        return &m_propertyColours->tiles;
+    }
+    return m_stateColours ? &m_stateColours->tiles : nullptr;
 }
 
 QColor Morvik::classColour(int i) const
@@ -227,11 +235,12 @@ QColor Morvik::tileColor(int index) const
 
 void Morvik::setTileColor(int index, const QColor &color)
 {
-    // On the class colours a caption keeps the template's text colour; on a property's scale,
-    // and on Find's red there, it takes whichever of dark and white reads better.
+    // On the class colours a caption keeps the template's text colour; on a property's scale or
+    // a state's colour, and on Find's red there, it takes whichever of dark and white reads
+    // better.
     QPalette palette = lblElem[0]->palette();
     palette.setColor(QPalette::Window, color);
-    if (m_propertyColours) {
+    if (colouredTiles()) {
         palette.setColor(QPalette::WindowText, fromBgr(Colouring::captionColour(toBgr(color))));
     }
     lblElem.at(static_cast<std::size_t>(index))->setPalette(palette);

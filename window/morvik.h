@@ -3,10 +3,11 @@
 // Morvik is one window. Every control is a named member and the controls hold the state: the
 // view on show is the caption of Command1, the element on show is the content of PropsList,
 // the first property of the column view is the position of HScroll1, the tiles' colours are
-// the colouring chosen in cboColourBy and the marks of Find. Handlers live in the folder of their
-// feature (grid, colouring, options, ranking, columns, find, export, output) and only move data
-// between the controls and the plain functions of data/ and of the feature; dialogs, folders,
-// printing and the editor go through Platform.
+// the colouring chosen in cboColourBy (the states at the temperature in spnTemperature) and the
+// marks of Find. Handlers live in the folder of their feature (grid, colouring, options,
+// ranking, columns, find, export, output) and only move data between the controls and the
+// plain functions of data/ and of the feature; dialogs, folders, printing and the editor go
+// through Platform.
 
 #include "platform/platform.h"
 #include "window/colouring.h"
@@ -35,6 +36,8 @@ class QPrinter;
 class QPushButton;
 class QRadioButton;
 class QScrollBar;
+class QSlider;
+class QSpinBox;
 
 class Morvik : public QWidget
 {
@@ -68,6 +71,7 @@ public:
     void Label7_Click(); // tools/export.cpp
     void cboColourBy_Click(); // window/colourby.cpp
     void chkLog_Click(); // window/colourby.cpp
+    void spnTemperature_Change(); // window/colourby.cpp
 
     // Getting the data out of the window.
     void saveTable(); // tools/savetable.cpp
@@ -116,6 +120,13 @@ public:
     QLabel *lblScaleLog = nullptr;
     QFrame *picNoData = nullptr;
     QLabel *lblNoData = nullptr;
+    // Colouring the chart by the state of matter: its legend, and the temperature that decides
+    // it, the box and the slider in step (all built on first use).
+    std::array<QFrame *, Colouring::StateCount> picState{};
+    std::array<QLabel *, Colouring::StateCount> lblState{};
+    QSpinBox *spnTemperature = nullptr;
+    QLabel *lblKelvin = nullptr;
+    QSlider *sldTemperature = nullptr;
 
 protected:
     void paintEvent(QPaintEvent *event) override;
@@ -155,6 +166,8 @@ private:
     void describeTile(int i);
     // The colour tile i shows when Find has not marked it: under the colouring in force.
     QColor unmarkedColour(int i) const;
+    // The tiles' colours of a colouring by a property or by state; none for the class colours.
+    const Colouring::TileColours *colouredTiles() const;
     QColor classColour(int i) const;
     QColor tileColor(int index) const;
     void setTileColor(int index, const QColor &color);
@@ -178,11 +191,19 @@ private:
     void setupColouring();
     void recolour();
     void buildScaleLegend();
+    void buildStateLegend();
+    void buildTemperatureControls();
+    // The legend under the colouring in force, and with the states the temperature below it.
     void showLegend();
-    // The legend's controls under the colouring in force.
+    // The legend's controls under the colouring in force: what the colours mean, never the
+    // controls that choose them (the drop-down, the Log box, the temperature).
     QList<QWidget *> legendControls() const;
-    // "Density: 7860 kg/m^3" for tile i while the chart is coloured by a property, else empty.
+    // The controls that set the temperature, once built; on show with the states.
+    QList<QWidget *> temperatureControls() const;
+    // "Density: 7860 kg/m^3" for tile i while the chart is coloured by a property, its state
+    // while coloured by state, else empty.
     QString colouredValue(int i) const;
+    QString stateDescription(int i) const;
 
     // tools/find.cpp.
     int markMatchingTiles(const QString &answer, QFile &records);
@@ -223,9 +244,10 @@ private:
     bool m_editorWarningOpen = false;
     // The elements in the order the column view lists them, or would list them if shown.
     std::vector<int> m_listedOrder;
-    // The colours of the property colouring in force, worked out once per choice; none while
-    // the chart is coloured by class.
+    // The colours of the property or state colouring in force, worked out once per choice (and
+    // temperature); none while the chart is coloured by class.
     std::optional<Colouring::PropertyColours> m_propertyColours;
+    std::optional<Colouring::StateColours> m_stateColours;
     bool m_iconShown = false;
     QMenu *m_chartMenu = nullptr;
     QMenu *m_columnMenu = nullptr;

@@ -153,6 +153,26 @@ check "menu key opens the context menu" test "$(pixel $BESIDE_FE)" != "$METAL"
 xdotool key Escape
 sleep 0.4
 
+# --- State at temperature -------------------------------------------------------------------
+# "State at temperature", the last entry, chosen with a click and the End key; 1000 typed into
+# the temperature box below the legend: aluminium (melts at 660 C) turns from solid to liquid.
+ALUMINIUM="432 69" # column 13, row 3
+SOLID="0,68,136"
+LIQUID="86,180,233"
+click 220 32
+xdotool key --delay 50 End Return
+sleep 0.5
+check "states at 25 °C: aluminium solid" is "$(pixel $ALUMINIUM)" "$SOLID"
+click 130 74
+xdotool key ctrl+a
+xdotool type --delay 50 "1000"
+sleep 0.5
+check "states at 1000 °C: aluminium liquid" is "$(pixel $ALUMINIUM)" "$LIQUID"
+xdotool key --delay 50 ctrl+l Home
+sleep 0.4
+check "class colours after the states" is "$(pixel $IRON)" "$METAL"
+# --- end of state at temperature ------------------------------------------------------------
+
 check "program still running" kill -0 "$APP_PID"
 
 # ---- The same program started again under another locale and under a dark desktop theme ----
