@@ -724,6 +724,66 @@
         <extracomment>Context menu entry of both views (Ctrl+Shift+S): all elements and properties.</extracomment>
         <translation>Guardar la tabla como CSV…</translation>
     </message>
+    <message>
+        <source>Solid</source>
+        <extracomment>A state of matter, in the legend and the tiles' tooltips; room for 6 characters.</extracomment>
+        <translation>Sólido</translation>
+    </message>
+    <message>
+        <source>Liquid</source>
+        <extracomment>A state of matter, in the legend and the tiles' tooltips; room for 7 characters.</extracomment>
+        <translation>Líquido</translation>
+    </message>
+    <message>
+        <source>Gas</source>
+        <extracomment>A state of matter, in the legend and the tiles' tooltips; room for 6 characters.</extracomment>
+        <translation>Gas</translation>
+    </message>
+    <message>
+        <source>Unknown</source>
+        <extracomment>The state of an element whose known melting and boiling points cannot tell it, in the legend and the tiles' tooltips; room for 10 characters.</extracomment>
+        <translation>Desconocido</translation>
+    </message>
+    <message>
+        <source>%1 K</source>
+        <extracomment>A temperature in kelvin beside the box in degrees Celsius: "298.15 K".</extracomment>
+        <translation>%1 K</translation>
+    </message>
+    <message>
+        <source>State at temperature</source>
+        <extracomment>The last entry of "Colour by": tiles coloured as solid, liquid or gas at a temperature chosen below the legend.</extracomment>
+        <translation>Estado a temperatura</translation>
+    </message>
+    <message>
+        <source> °C</source>
+        <extracomment>The unit after the number in the temperature box, with its leading blank.</extracomment>
+        <translation> °C</translation>
+    </message>
+    <message>
+        <source>Temperature</source>
+        <extracomment>What a screen reader calls the temperature box and its slider.</extracomment>
+        <translation>Temperatura</translation>
+    </message>
+    <message>
+        <source>%1 at %2 °C (melts at %3, boils at %4)</source>
+        <extracomment>A tile's tooltip on a chart coloured by state: "Liquid at 25 °C (melts at -39 C, boils at 357 C)".</extracomment>
+        <translation>%1 a %2 °C (funde a %3, hierve a %4)</translation>
+    </message>
+    <message>
+        <source>%1 at %2 °C (melts at %3, boiling point not known)</source>
+        <extracomment>A tile's tooltip on a chart coloured by state, for an element of unknown boiling point.</extracomment>
+        <translation>%1 a %2 °C (funde a %3, punto de ebullición desconocido)</translation>
+    </message>
+    <message>
+        <source>%1 at %2 °C (melting point not known, boils at %3)</source>
+        <extracomment>A tile's tooltip on a chart coloured by state, for an element of unknown melting point.</extracomment>
+        <translation>%1 a %2 °C (punto de fusión desconocido, hierve a %3)</translation>
+    </message>
+    <message>
+        <source>%1 at %2 °C (melting and boiling points not known)</source>
+        <extracomment>A tile's tooltip on a chart coloured by state, for an element with neither point known.</extracomment>
+        <translation>%1 a %2 °C (puntos de fusión y ebullición desconocidos)</translation>
+    </message>
 </context>
 <context>
     <name>Property</name>
