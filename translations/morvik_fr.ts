@@ -639,7 +639,7 @@
     <message>
         <source>No data</source>
         <extracomment>The legend's grey swatch, for tiles whose value is not known; room for 9 characters.</extracomment>
-        <translation>Sans donnée</translation>
+        <translation>Inconnu</translation>
     </message>
     <message>
         <source>%1: no data</source>

@@ -35,11 +35,5 @@ int buttonRoom(const QWidget *button)
     return button->width() - 8;
 }
 
-int widthAtFloor(const QFont &font, const QString &text)
-{
-    QFont floor = font;
-    floor.setPointSizeF(FloorPoints);
-    return QFontMetrics(floor).horizontalAdvance(text);
-}
 
 } // namespace CaptionFit

@@ -2,7 +2,6 @@
 
 #include <QStringList>
 
-class QFont;
 class QWidget;
 
 // The design's sizes fit a narrow system font and English; where this desktop's font or the
@@ -19,7 +18,5 @@ void fit(QWidget *widget, const QStringList &texts, int room);
 // The room a push button gives its caption.
 int buttonRoom(const QWidget *button);
 
-// The width of text in font at the floor size.
-int widthAtFloor(const QFont &font, const QString &text);
 
 } // namespace CaptionFit

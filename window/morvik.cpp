@@ -210,6 +210,7 @@ void Morvik::setupColumnView()
     lblRankBy->setObjectName(QStringLiteral("lblRankBy"));
     place(lblRankBy, Design::lblRankBy);
     lblRankBy->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+    fitCaption(lblRankBy, lblRankBy->text(), lblRankBy->width());
     lblRankBy->setBuddy(Combo1);
     lblRankBy->hide();
 
