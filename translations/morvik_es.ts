@@ -455,7 +455,7 @@
     <name>Morvik</name>
     <message>
         <source>%1 (%2)</source>
-        <extracomment>The heading of an element's sheet: name and symbol, "Iron (Fe)".</extracomment>
+        <extracomment>The heading of an element&apos;s sheet: name and symbol, &quot;Iron (Fe)&quot;.</extracomment>
         <translation>%1 (%2)</translation>
     </message>
     <message>
@@ -470,17 +470,17 @@
     </message>
     <message>
         <source>Metals</source>
-        <extracomment>Legend beside the metals' swatch; room for about 6 characters.</extracomment>
+        <extracomment>Legend beside the metals&apos; swatch; room for about 6 characters.</extracomment>
         <translation>Metal</translation>
     </message>
     <message>
         <source>Metalloids</source>
-        <extracomment>Legend beside the metalloids' swatch; room for about 10 characters.</extracomment>
+        <extracomment>Legend beside the metalloids&apos; swatch; room for about 10 characters.</extracomment>
         <translation>Metaloide</translation>
     </message>
     <message>
         <source>Non-metals</source>
-        <extracomment>Legend beside the non-metals' swatch; room for about 11 characters.</extracomment>
+        <extracomment>Legend beside the non-metals&apos; swatch; room for about 11 characters.</extracomment>
         <translation>No metal</translation>
     </message>
     <message>
@@ -495,7 +495,7 @@
     </message>
     <message>
         <source>Click on a button to sort list by that property. Click again to sort in reverse order.</source>
-        <extracomment>The column view's hint, one line; room for about 80 characters.</extracomment>
+        <extracomment>The column view&apos;s hint, one line; room for about 80 characters.</extracomment>
         <translation>Haga clic en un botón para ordenar la lista y otra vez para invertir el orden.</translation>
     </message>
     <message>
@@ -535,7 +535,7 @@
     </message>
     <message>
         <source>Refresh</source>
-        <extracomment>Button that takes Find's red marks away; room for about 10 characters.</extracomment>
+        <extracomment>Button that takes Find&apos;s red marks away; room for about 10 characters.</extracomment>
         <translation>Actualizar</translation>
     </message>
     <message>
@@ -557,7 +557,7 @@
     </message>
     <message>
         <source>%1. %2 (%3)</source>
-        <extracomment>A tile's name: atomic number, element name, symbol ("26. Iron (Fe)").</extracomment>
+        <extracomment>A tile&apos;s name: atomic number, element name, symbol (&quot;26. Iron (Fe)&quot;).</extracomment>
         <translation>%1. %2 (%3)</translation>
     </message>
     <message>
@@ -608,48 +608,48 @@
     </message>
     <message>
         <source>%1, %2</source>
-        <extracomment>What a screen reader says of a tile on a coloured chart: "Metal, Density: 7860 kg/m^3".</extracomment>
+        <extracomment>What a screen reader says of a tile on a coloured chart: &quot;Metal, Density: 7860 kg/m^3&quot;.</extracomment>
         <translation>%1, %2</translation>
     </message>
     <message>
         <source>Colour by</source>
-        <extracomment>Caption of the drop-down that chooses what the tiles' colours show; room for 11 characters.</extracomment>
+        <extracomment>Caption of the drop-down that chooses what the tiles&apos; colours show; room for 11 characters.</extracomment>
         <translation>Color por</translation>
     </message>
     <message>
         <source>Class</source>
-        <extracomment>The first entry of "Colour by": tiles coloured as metals, metalloids and non-metals.</extracomment>
+        <extracomment>The first entry of &quot;Colour by&quot;: tiles coloured as metals, metalloids and non-metals.</extracomment>
         <translation>Clase</translation>
     </message>
     <message>
         <source>Log</source>
-        <extracomment>Beside "Colour by": a logarithmic scale instead of a linear one; room for 5 characters.</extracomment>
+        <extracomment>Beside &quot;Colour by&quot;: a logarithmic scale instead of a linear one; room for 5 characters.</extracomment>
         <translation>Log</translation>
     </message>
     <message>
         <source>Colour scale, light for the lowest value, dark for the highest</source>
-        <extracomment>The legend's bar from the lightest colour (lowest value) to the darkest (highest).</extracomment>
+        <extracomment>The legend&apos;s bar from the lightest colour (lowest value) to the darkest (highest).</extracomment>
         <translation>Escala de colores, clara para el valor más bajo, oscura para el más alto</translation>
     </message>
     <message>
         <source>log</source>
-        <extracomment>Beside the legend's bar when its scale is logarithmic; room for 3 characters.</extracomment>
+        <extracomment>Beside the legend&apos;s bar when its scale is logarithmic; room for 3 characters.</extracomment>
         <translation>log</translation>
     </message>
     <message>
         <source>No data</source>
-        <extracomment>The legend's grey swatch, for tiles whose value is not known; room for 9 characters.</extracomment>
+        <extracomment>The legend&apos;s grey swatch, for tiles whose value is not known; room for 9 characters.</extracomment>
         <translation>Sin datos</translation>
     </message>
     <message>
         <source>%1: no data</source>
-        <extracomment>A tile's tooltip on a chart coloured by a property it has no value of.</extracomment>
+        <extracomment>A tile&apos;s tooltip on a chart coloured by a property it has no value of.</extracomment>
         <translation>%1: sin datos</translation>
     </message>
     <message>
         <source>%1: %2</source>
-        <comment>a tile's value</comment>
-        <extracomment>A tile's tooltip on a chart coloured by a property: "Density: 7860 kg/m^3".</extracomment>
+        <comment>a tile&apos;s value</comment>
+        <extracomment>A tile&apos;s tooltip on a chart coloured by a property: &quot;Density: 7860 kg/m^3&quot;.</extracomment>
         <translation>%1: %2</translation>
     </message>
     <message>
@@ -671,7 +671,7 @@
     </message>
     <message>
         <source>Morvik chart</source>
-        <extracomment>The title of the chart's image and printout, and the suggested file name, without its ending, of the saved image.</extracomment>
+        <extracomment>The title of the chart&apos;s image and printout, and the suggested file name, without its ending, of the saved image.</extracomment>
         <translation>Morvik – tabla periódica</translation>
     </message>
     <message>
@@ -688,7 +688,7 @@
     </message>
     <message>
         <source>there is not enough memory for the image</source>
-        <extracomment>Why the chart could not be saved: the %2 of "The chart could not be saved to %1: %2."</extracomment>
+        <extracomment>Why the chart could not be saved: the %2 of &quot;The chart could not be saved to %1: %2.&quot;</extracomment>
         <translation>no hay memoria suficiente para la imagen</translation>
     </message>
     <message>
@@ -697,7 +697,7 @@
     </message>
     <message>
         <source>The chart could not be printed on %1.</source>
-        <extracomment>The printer refused the printout; %1 is the printer's name.</extracomment>
+        <extracomment>The printer refused the printout; %1 is the printer&apos;s name.</extracomment>
         <translation>No se pudo imprimir la tabla periódica en %1.</translation>
     </message>
     <message>
@@ -726,32 +726,32 @@
     </message>
     <message>
         <source>Solid</source>
-        <extracomment>A state of matter, in the legend and the tiles' tooltips; room for 6 characters.</extracomment>
+        <extracomment>A state of matter, in the legend and the tiles&apos; tooltips; room for 6 characters.</extracomment>
         <translation>Sólido</translation>
     </message>
     <message>
         <source>Liquid</source>
-        <extracomment>A state of matter, in the legend and the tiles' tooltips; room for 7 characters.</extracomment>
+        <extracomment>A state of matter, in the legend and the tiles&apos; tooltips; room for 7 characters.</extracomment>
         <translation>Líquido</translation>
     </message>
     <message>
         <source>Gas</source>
-        <extracomment>A state of matter, in the legend and the tiles' tooltips; room for 6 characters.</extracomment>
+        <extracomment>A state of matter, in the legend and the tiles&apos; tooltips; room for 6 characters.</extracomment>
         <translation>Gas</translation>
     </message>
     <message>
         <source>Unknown</source>
-        <extracomment>The state of an element whose known melting and boiling points cannot tell it, in the legend and the tiles' tooltips; room for 10 characters.</extracomment>
+        <extracomment>The state of an element whose known melting and boiling points cannot tell it, in the legend and the tiles&apos; tooltips; room for 10 characters.</extracomment>
         <translation>Desconocido</translation>
     </message>
     <message>
         <source>%1 K</source>
-        <extracomment>A temperature in kelvin beside the box in degrees Celsius: "298.15 K".</extracomment>
+        <extracomment>A temperature in kelvin beside the box in degrees Celsius: &quot;298.15 K&quot;.</extracomment>
         <translation>%1 K</translation>
     </message>
     <message>
         <source>State at temperature</source>
-        <extracomment>The last entry of "Colour by": tiles coloured as solid, liquid or gas at a temperature chosen below the legend.</extracomment>
+        <extracomment>The last entry of &quot;Colour by&quot;: tiles coloured as solid, liquid or gas at a temperature chosen below the legend.</extracomment>
         <translation>Estado a temperatura</translation>
     </message>
     <message>
@@ -766,22 +766,22 @@
     </message>
     <message>
         <source>%1 at %2 °C (melts at %3, boils at %4)</source>
-        <extracomment>A tile's tooltip on a chart coloured by state: "Liquid at 25 °C (melts at -39 C, boils at 357 C)".</extracomment>
+        <extracomment>A tile&apos;s tooltip on a chart coloured by state: &quot;Liquid at 25 °C (melts at -39 C, boils at 357 C)&quot;.</extracomment>
         <translation>%1 a %2 °C (funde a %3, hierve a %4)</translation>
     </message>
     <message>
         <source>%1 at %2 °C (melts at %3, boiling point not known)</source>
-        <extracomment>A tile's tooltip on a chart coloured by state, for an element of unknown boiling point.</extracomment>
+        <extracomment>A tile&apos;s tooltip on a chart coloured by state, for an element of unknown boiling point.</extracomment>
         <translation>%1 a %2 °C (funde a %3, punto de ebullición desconocido)</translation>
     </message>
     <message>
         <source>%1 at %2 °C (melting point not known, boils at %3)</source>
-        <extracomment>A tile's tooltip on a chart coloured by state, for an element of unknown melting point.</extracomment>
+        <extracomment>A tile&apos;s tooltip on a chart coloured by state, for an element of unknown melting point.</extracomment>
         <translation>%1 a %2 °C (punto de fusión desconocido, hierve a %3)</translation>
     </message>
     <message>
         <source>%1 at %2 °C (melting and boiling points not known)</source>
-        <extracomment>A tile's tooltip on a chart coloured by state, for an element with neither point known.</extracomment>
+        <extracomment>A tile&apos;s tooltip on a chart coloured by state, for an element with neither point known.</extracomment>
         <translation>%1 a %2 °C (puntos de fusión y ebullición desconocidos)</translation>
     </message>
 </context>

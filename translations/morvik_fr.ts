@@ -455,7 +455,7 @@
     <name>Morvik</name>
     <message>
         <source>%1 (%2)</source>
-        <extracomment>The heading of an element's sheet: name and symbol, "Iron (Fe)".</extracomment>
+        <extracomment>The heading of an element&apos;s sheet: name and symbol, &quot;Iron (Fe)&quot;.</extracomment>
         <translation>%1 (%2)</translation>
     </message>
     <message>
@@ -470,17 +470,17 @@
     </message>
     <message>
         <source>Metals</source>
-        <extracomment>Legend beside the metals' swatch; room for about 6 characters.</extracomment>
+        <extracomment>Legend beside the metals&apos; swatch; room for about 6 characters.</extracomment>
         <translation>Métal</translation>
     </message>
     <message>
         <source>Metalloids</source>
-        <extracomment>Legend beside the metalloids' swatch; room for about 10 characters.</extracomment>
+        <extracomment>Legend beside the metalloids&apos; swatch; room for about 10 characters.</extracomment>
         <translation>Métalloïde</translation>
     </message>
     <message>
         <source>Non-metals</source>
-        <extracomment>Legend beside the non-metals' swatch; room for about 11 characters.</extracomment>
+        <extracomment>Legend beside the non-metals&apos; swatch; room for about 11 characters.</extracomment>
         <translation>Non-métal</translation>
     </message>
     <message>
@@ -495,8 +495,8 @@
     </message>
     <message>
         <source>Click on a button to sort list by that property. Click again to sort in reverse order.</source>
-        <extracomment>The column view's hint, one line; room for about 80 characters.</extracomment>
-        <translation>Cliquez sur un bouton pour trier la liste, puis à nouveau pour inverser l'ordre.</translation>
+        <extracomment>The column view&apos;s hint, one line; room for about 80 characters.</extracomment>
+        <translation>Cliquez sur un bouton pour trier la liste, puis à nouveau pour inverser l&apos;ordre.</translation>
     </message>
     <message>
         <source>Show elements by</source>
@@ -535,7 +535,7 @@
     </message>
     <message>
         <source>Refresh</source>
-        <extracomment>Button that takes Find's red marks away; room for about 10 characters.</extracomment>
+        <extracomment>Button that takes Find&apos;s red marks away; room for about 10 characters.</extracomment>
         <translation>Actualiser</translation>
     </message>
     <message>
@@ -557,7 +557,7 @@
     </message>
     <message>
         <source>%1. %2 (%3)</source>
-        <extracomment>A tile's name: atomic number, element name, symbol ("26. Iron (Fe)").</extracomment>
+        <extracomment>A tile&apos;s name: atomic number, element name, symbol (&quot;26. Iron (Fe)&quot;).</extracomment>
         <translation>%1. %2 (%3)</translation>
     </message>
     <message>
@@ -582,7 +582,7 @@
  ATOMIC NUMBER</source>
         <translation>Saisissez, complet ou partiel, 
 
- le NOM DE L'ÉLÉMENT ou
+ le NOM DE L&apos;ÉLÉMENT ou
  le SYMBOLE ou
  le NUMÉRO ATOMIQUE</translation>
     </message>
@@ -592,64 +592,64 @@
     </message>
     <message>
         <source>Select an element first.</source>
-        <translation>Sélectionnez d'abord un élément.</translation>
+        <translation>Sélectionnez d&apos;abord un élément.</translation>
     </message>
     <message>
         <source>there is no temporary folder</source>
-        <translation>il n'y a pas de dossier temporaire</translation>
+        <translation>il n&apos;y a pas de dossier temporaire</translation>
     </message>
     <message>
         <source>The properties were saved in %1, but the text editor could not be started. Open the file yourself.</source>
-        <translation>Les propriétés ont été enregistrées dans %1, mais l'éditeur de texte n'a pas pu être lancé. Ouvrez le fichier vous-même.</translation>
+        <translation>Les propriétés ont été enregistrées dans %1, mais l&apos;éditeur de texte n&apos;a pas pu être lancé. Ouvrez le fichier vous-même.</translation>
     </message>
     <message>
         <source>The properties could not be exported to %1: %2.</source>
-        <translation>Les propriétés n'ont pas pu être exportées vers %1 : %2.</translation>
+        <translation>Les propriétés n&apos;ont pas pu être exportées vers %1 : %2.</translation>
     </message>
     <message>
         <source>%1, %2</source>
-        <extracomment>What a screen reader says of a tile on a coloured chart: "Metal, Density: 7860 kg/m^3".</extracomment>
+        <extracomment>What a screen reader says of a tile on a coloured chart: &quot;Metal, Density: 7860 kg/m^3&quot;.</extracomment>
         <translation>%1, %2</translation>
     </message>
     <message>
         <source>Colour by</source>
-        <extracomment>Caption of the drop-down that chooses what the tiles' colours show; room for 11 characters.</extracomment>
+        <extracomment>Caption of the drop-down that chooses what the tiles&apos; colours show; room for 11 characters.</extracomment>
         <translation>Colorer par</translation>
     </message>
     <message>
         <source>Class</source>
-        <extracomment>The first entry of "Colour by": tiles coloured as metals, metalloids and non-metals.</extracomment>
+        <extracomment>The first entry of &quot;Colour by&quot;: tiles coloured as metals, metalloids and non-metals.</extracomment>
         <translation>Classe</translation>
     </message>
     <message>
         <source>Log</source>
-        <extracomment>Beside "Colour by": a logarithmic scale instead of a linear one; room for 5 characters.</extracomment>
+        <extracomment>Beside &quot;Colour by&quot;: a logarithmic scale instead of a linear one; room for 5 characters.</extracomment>
         <translation>Log</translation>
     </message>
     <message>
         <source>Colour scale, light for the lowest value, dark for the highest</source>
-        <extracomment>The legend's bar from the lightest colour (lowest value) to the darkest (highest).</extracomment>
+        <extracomment>The legend&apos;s bar from the lightest colour (lowest value) to the darkest (highest).</extracomment>
         <translation>Échelle de couleurs, claire pour la plus petite valeur, foncée pour la plus grande</translation>
     </message>
     <message>
         <source>log</source>
-        <extracomment>Beside the legend's bar when its scale is logarithmic; room for 3 characters.</extracomment>
+        <extracomment>Beside the legend&apos;s bar when its scale is logarithmic; room for 3 characters.</extracomment>
         <translation>log</translation>
     </message>
     <message>
         <source>No data</source>
-        <extracomment>The legend's grey swatch, for tiles whose value is not known; room for 9 characters.</extracomment>
+        <extracomment>The legend&apos;s grey swatch, for tiles whose value is not known; room for 9 characters.</extracomment>
         <translation>Inconnu</translation>
     </message>
     <message>
         <source>%1: no data</source>
-        <extracomment>A tile's tooltip on a chart coloured by a property it has no value of.</extracomment>
+        <extracomment>A tile&apos;s tooltip on a chart coloured by a property it has no value of.</extracomment>
         <translation>%1 : aucune donnée</translation>
     </message>
     <message>
         <source>%1: %2</source>
-        <comment>a tile's value</comment>
-        <extracomment>A tile's tooltip on a chart coloured by a property: "Density: 7860 kg/m^3".</extracomment>
+        <comment>a tile&apos;s value</comment>
+        <extracomment>A tile&apos;s tooltip on a chart coloured by a property: &quot;Density: 7860 kg/m^3&quot;.</extracomment>
         <translation>%1 : %2</translation>
     </message>
     <message>
@@ -667,11 +667,11 @@
     </message>
     <message>
         <source>The table could not be saved to %1: %2.</source>
-        <translation>Le tableau n'a pas pu être enregistré dans %1 : %2.</translation>
+        <translation>Le tableau n&apos;a pas pu être enregistré dans %1 : %2.</translation>
     </message>
     <message>
         <source>Morvik chart</source>
-        <extracomment>The title of the chart's image and printout, and the suggested file name, without its ending, of the saved image.</extracomment>
+        <extracomment>The title of the chart&apos;s image and printout, and the suggested file name, without its ending, of the saved image.</extracomment>
         <translation>Morvik – tableau périodique</translation>
     </message>
     <message>
@@ -688,21 +688,21 @@
     </message>
     <message>
         <source>there is not enough memory for the image</source>
-        <extracomment>Why the chart could not be saved: the %2 of "The chart could not be saved to %1: %2."</extracomment>
-        <translation>la mémoire ne suffit pas pour l'image</translation>
+        <extracomment>Why the chart could not be saved: the %2 of &quot;The chart could not be saved to %1: %2.&quot;</extracomment>
+        <translation>la mémoire ne suffit pas pour l&apos;image</translation>
     </message>
     <message>
         <source>The chart could not be saved to %1: %2.</source>
-        <translation>Le tableau périodique n'a pas pu être enregistré dans %1 : %2.</translation>
+        <translation>Le tableau périodique n&apos;a pas pu être enregistré dans %1 : %2.</translation>
     </message>
     <message>
         <source>The chart could not be printed on %1.</source>
-        <extracomment>The printer refused the printout; %1 is the printer's name.</extracomment>
-        <translation>Le tableau périodique n'a pas pu être imprimé sur %1.</translation>
+        <extracomment>The printer refused the printout; %1 is the printer&apos;s name.</extracomment>
+        <translation>Le tableau périodique n&apos;a pas pu être imprimé sur %1.</translation>
     </message>
     <message>
         <source>The chart could not be printed to %1: %2.</source>
-        <translation>Le tableau périodique n'a pas pu être imprimé dans %1 : %2.</translation>
+        <translation>Le tableau périodique n&apos;a pas pu être imprimé dans %1 : %2.</translation>
     </message>
     <message>
         <source>Save chart as image…</source>
@@ -726,32 +726,32 @@
     </message>
     <message>
         <source>Solid</source>
-        <extracomment>A state of matter, in the legend and the tiles' tooltips; room for 6 characters.</extracomment>
+        <extracomment>A state of matter, in the legend and the tiles&apos; tooltips; room for 6 characters.</extracomment>
         <translation>Solide</translation>
     </message>
     <message>
         <source>Liquid</source>
-        <extracomment>A state of matter, in the legend and the tiles' tooltips; room for 7 characters.</extracomment>
+        <extracomment>A state of matter, in the legend and the tiles&apos; tooltips; room for 7 characters.</extracomment>
         <translation>Liquide</translation>
     </message>
     <message>
         <source>Gas</source>
-        <extracomment>A state of matter, in the legend and the tiles' tooltips; room for 6 characters.</extracomment>
+        <extracomment>A state of matter, in the legend and the tiles&apos; tooltips; room for 6 characters.</extracomment>
         <translation>Gaz</translation>
     </message>
     <message>
         <source>Unknown</source>
-        <extracomment>The state of an element whose known melting and boiling points cannot tell it, in the legend and the tiles' tooltips; room for 10 characters.</extracomment>
+        <extracomment>The state of an element whose known melting and boiling points cannot tell it, in the legend and the tiles&apos; tooltips; room for 10 characters.</extracomment>
         <translation>Inconnu</translation>
     </message>
     <message>
         <source>%1 K</source>
-        <extracomment>A temperature in kelvin beside the box in degrees Celsius: "298.15 K".</extracomment>
+        <extracomment>A temperature in kelvin beside the box in degrees Celsius: &quot;298.15 K&quot;.</extracomment>
         <translation>%1 K</translation>
     </message>
     <message>
         <source>State at temperature</source>
-        <extracomment>The last entry of "Colour by": tiles coloured as solid, liquid or gas at a temperature chosen below the legend.</extracomment>
+        <extracomment>The last entry of &quot;Colour by&quot;: tiles coloured as solid, liquid or gas at a temperature chosen below the legend.</extracomment>
         <translation>État à la température</translation>
     </message>
     <message>
@@ -766,23 +766,23 @@
     </message>
     <message>
         <source>%1 at %2 °C (melts at %3, boils at %4)</source>
-        <extracomment>A tile's tooltip on a chart coloured by state: "Liquid at 25 °C (melts at -39 C, boils at 357 C)".</extracomment>
+        <extracomment>A tile&apos;s tooltip on a chart coloured by state: &quot;Liquid at 25 °C (melts at -39 C, boils at 357 C)&quot;.</extracomment>
         <translation>%1 à %2 °C (fond à %3, bout à %4)</translation>
     </message>
     <message>
         <source>%1 at %2 °C (melts at %3, boiling point not known)</source>
-        <extracomment>A tile's tooltip on a chart coloured by state, for an element of unknown boiling point.</extracomment>
-        <translation>%1 à %2 °C (fond à %3, point d'ébullition inconnu)</translation>
+        <extracomment>A tile&apos;s tooltip on a chart coloured by state, for an element of unknown boiling point.</extracomment>
+        <translation>%1 à %2 °C (fond à %3, point d&apos;ébullition inconnu)</translation>
     </message>
     <message>
         <source>%1 at %2 °C (melting point not known, boils at %3)</source>
-        <extracomment>A tile's tooltip on a chart coloured by state, for an element of unknown melting point.</extracomment>
+        <extracomment>A tile&apos;s tooltip on a chart coloured by state, for an element of unknown melting point.</extracomment>
         <translation>%1 à %2 °C (point de fusion inconnu, bout à %3)</translation>
     </message>
     <message>
         <source>%1 at %2 °C (melting and boiling points not known)</source>
-        <extracomment>A tile's tooltip on a chart coloured by state, for an element with neither point known.</extracomment>
-        <translation>%1 à %2 °C (points de fusion et d'ébullition inconnus)</translation>
+        <extracomment>A tile&apos;s tooltip on a chart coloured by state, for an element with neither point known.</extracomment>
+        <translation>%1 à %2 °C (points de fusion et d&apos;ébullition inconnus)</translation>
     </message>
 </context>
 <context>
@@ -809,7 +809,7 @@
     </message>
     <message>
         <source>Boiling point [C]</source>
-        <translation>Point d'ébullition [C]</translation>
+        <translation>Point d&apos;ébullition [C]</translation>
     </message>
     <message>
         <source>Melting point [C]</source>
@@ -841,7 +841,7 @@
     </message>
     <message>
         <source>Ionization potential [V]</source>
-        <translation>Potentiel d'ionisation [V]</translation>
+        <translation>Potentiel d&apos;ionisation [V]</translation>
     </message>
     <message>
         <source>Electro negativity</source>
@@ -900,7 +900,7 @@
     </message>
     <message>
         <source>Boiling point</source>
-        <translation>Point d'ébullition</translation>
+        <translation>Point d&apos;ébullition</translation>
     </message>
     <message>
         <source>Melting point</source>
@@ -932,7 +932,7 @@
     </message>
     <message>
         <source>Ionization potential</source>
-        <translation>Potentiel d'ionisation</translation>
+        <translation>Potentiel d&apos;ionisation</translation>
     </message>
     <message>
         <source>Electronegativity</source>

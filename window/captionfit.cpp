@@ -35,5 +35,4 @@ int buttonRoom(const QWidget *button)
     return button->width() - 8;
 }
 
-
 } // namespace CaptionFit

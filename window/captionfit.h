@@ -18,5 +18,4 @@ void fit(QWidget *widget, const QStringList &texts, int room);
 // The room a push button gives its caption.
 int buttonRoom(const QWidget *button);
 
-
 } // namespace CaptionFit

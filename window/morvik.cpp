@@ -326,23 +326,21 @@ void Morvik::setupSheet()
 
 void Morvik::setupButtons()
 {
-    const std::array<QString, 3> captions{
+    // Each button's captions, the first shown at start: Command1 offers either view in turn.
+    const std::array<QStringList, 3> captions{
             //: Button; room for about 10 characters.
-            tr("Find"),
+            QStringList{tr("Find")},
             //: Button that takes Find's red marks away; room for about 10 characters.
-            tr("Refresh"), columnFormat()};
+            QStringList{tr("Refresh")}, QStringList{columnFormat(), tableFormat()}};
     const std::array<TwipsRect, 3> rects{Design::Command5, Design::Command6, Design::Command1};
     const std::array<QPushButton **, 3> buttons{&Command5, &Command6, &Command1};
     const std::array<QString, 3> names{QStringLiteral("Command5"), QStringLiteral("Command6"),
                                        QStringLiteral("Command1")};
     for (std::size_t i = 0; i < 3; ++i) {
-        *buttons[i] = new QPushButton(captions[i], this);
+        *buttons[i] = new QPushButton(captions[i].first(), this);
         (*buttons[i])->setObjectName(names[i]);
         place(*buttons[i], rects[i]);
-        // Command1 shows either caption in turn.
-        const QStringList shown =
-                i == 2 ? QStringList{columnFormat(), tableFormat()} : QStringList{captions[i]};
-        CaptionFit::fit(*buttons[i], shown, CaptionFit::buttonRoom(*buttons[i]));
+        CaptionFit::fit(*buttons[i], captions[i], CaptionFit::buttonRoom(*buttons[i]));
     }
 }
 
