@@ -7,8 +7,9 @@
 // Find, Refresh of marks) is timed on its own by measureApart, with the putting back untimed in
 // between: QBENCHMARK times its whole body, and a single run only to the millisecond.
 
+#include "colouring/chartcolouring.h"
+#include "colouring/colourbar.h"
 #include "window/clicklabel.h"
-#include "window/colourbar.h"
 #include "windowtest.h"
 
 #include <QCheckBox>
@@ -232,7 +233,7 @@ void BenchActions::colourBy()
 {
     QFETCH(QString, first);
     QFETCH(QString, second);
-    QComboBox *choice = m_window->cboColourBy;
+    QComboBox *choice = m_window->colouring().cboColourBy;
     const std::array<int, 2> entries{choice->findText(first), choice->findText(second)};
     choice->setCurrentIndex(entries[0]);
     settle();
@@ -240,13 +241,14 @@ void BenchActions::colourBy()
     QBENCHMARK {
         turn = 1 - turn;
         if (second.isEmpty()) {
-            m_window->chkLog->click();
+            m_window->colouring().chkLog->click();
         } else {
             choice->setCurrentIndex(entries[turn]);
         }
         settle();
     }
-    QVERIFY((m_window->picScale || m_window->picState[0]) && m_platform->messages.isEmpty());
+    QVERIFY((m_window->colouring().picScale || m_window->colouring().picState[0])
+            && m_platform->messages.isEmpty());
 }
 
 void BenchActions::temperatureStep_data()
@@ -260,8 +262,9 @@ void BenchActions::temperatureStep_data()
 void BenchActions::temperatureStep()
 {
     QFETCH(int, step);
-    m_window->cboColourBy->setCurrentIndex(m_window->cboColourBy->count() - 1);
-    QSlider *slider = m_window->sldTemperature;
+    m_window->colouring().cboColourBy->setCurrentIndex(m_window->colouring().cboColourBy->count()
+                                                       - 1);
+    QSlider *slider = m_window->colouring().sldTemperature;
     const int range = slider->maximum() - slider->minimum();
     if (step == 0) {
         step = range / (slider->width() - slider->style()->pixelMetric(QStyle::PM_SliderLength));
@@ -271,7 +274,7 @@ void BenchActions::temperatureStep()
         slider->setValue(slider->minimum() + (slider->value() - slider->minimum() + step) % range);
         settle();
     }
-    QCOMPARE(m_window->spnTemperature->value(), slider->value());
+    QCOMPARE(m_window->colouring().spnTemperature->value(), slider->value());
 }
 
 QTEST_MAIN(BenchActions)

@@ -5,12 +5,9 @@
 
 #include "columns/roworder.h"
 #include "data/Module1.h"
-#include "window/clicklabel.h"
 #include "window/shown.h"
 
-#include <QCheckBox>
 #include <QComboBox>
-#include <QLabel>
 #include <QListWidget>
 #include <QPushButton>
 #include <QScrollBar>
@@ -35,50 +32,15 @@ bool Morvik::columnViewShowing() const
 void Morvik::Command1_Click()
 {
     if (Command1->text() == columnFormat()) {
-        showColumnView(true);
+        m_parts.showView(View::Columns);
         HideShowFrame(0);
         Command1->setText(tableFormat());
         showUnranked(RowOrder::byNumber());
         List1[0]->setCurrentRow(0);
     } else {
-        showColumnView(false);
+        m_parts.showView(View::Chart);
         Command1->setText(columnFormat());
         HideShowFrame(1);
-    }
-}
-
-QList<QWidget *> Morvik::chartControls() const
-{
-    // The templates, index 0 of the tiles and group numbers, stay hidden in both views.
-    QList<QWidget *> controls{PropsList, Label2[0], Label2[1], lblColourBy, cboColourBy, chkLog};
-    controls.append(QList<QWidget *>(Label1.begin() + 1, Label1.end()));
-    controls.append(QList<QWidget *>(lblElem.begin() + 1, lblElem.end()));
-    controls.append(legendControls());
-    if (m_stateColours) {
-        controls.append(temperatureControls());
-    }
-    return controls;
-}
-
-QList<QWidget *> Morvik::columnViewControls() const
-{
-    QList<QWidget *> controls{Label4, HScroll1, VScroll1, lblRankBy, Combo1};
-    controls.append(QList<QWidget *>(List1.begin(), List1.end()));
-    controls.append(QList<QWidget *>(command4.begin(), command4.end()));
-    return controls;
-}
-
-void Morvik::showColumnView(bool columns)
-{
-    // What goes is hidden before what comes is shown, so the keyboard focus moves only to a
-    // control that stays.
-    const QList<QWidget *> going = columns ? chartControls() : columnViewControls();
-    const QList<QWidget *> coming = columns ? columnViewControls() : chartControls();
-    for (QWidget *control : going) {
-        control->hide();
-    }
-    for (QWidget *control : coming) {
-        control->show();
     }
 }
 

@@ -1,6 +1,7 @@
 #include "roworder.h"
 
 #include "data/Module1.h"
+#include "data/ascii.h"
 
 #include <algorithm>
 
@@ -17,20 +18,6 @@ std::vector<std::string> column(int property)
         values[static_cast<std::size_t>(j)] = Module1::ElemData[j][property];
     }
     return values;
-}
-
-// Lower-cases an ASCII letter. Not std::tolower, which follows the C locale: under a Turkish
-// one "I" stays "I", and every name beginning with it sorted before "Actinium".
-unsigned char asciiLower(unsigned char c)
-{
-    return c >= 'A' && c <= 'Z' ? static_cast<unsigned char>(c - 'A' + 'a') : c;
-}
-
-bool lessIgnoringCase(const std::string &a, const std::string &b)
-{
-    return std::lexicographical_compare(
-            a.begin(), a.end(), b.begin(), b.end(),
-            [](unsigned char x, unsigned char y) { return asciiLower(x) < asciiLower(y); });
 }
 
 // The walk over positions: 1..109 forward, 109..1 backward.
@@ -73,7 +60,9 @@ std::vector<std::string> sortedTexts(int property, bool forward)
     for (const int j : positions(forward)) {
         texts.push_back(Module1::ElemData[j][property]);
     }
-    std::stable_sort(texts.begin(), texts.end(), lessIgnoringCase);
+    std::stable_sort(texts.begin(), texts.end(), [](const std::string &a, const std::string &b) {
+        return Ascii::lessIgnoringCase(a, b);
+    });
     return texts;
 }
 

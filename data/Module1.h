@@ -67,6 +67,5 @@ int IsInRange(const std::string &Value, const std::vector<std::string> &Items, i
 // 22 display lines (label, TABs, stored value, unit suffix).
 void WriteUnitRow();
 std::vector<std::string> SheetLines(int ElemNo);
-std::string SheetCaption(int ElemNo);
 
 } // namespace Module1

@@ -80,4 +80,9 @@ const PropertyInfo &propertyInfo(int p)
     return properties[static_cast<std::size_t>(p - 1)];
 }
 
+std::string withUnit(std::string_view value, int p)
+{
+    return std::string(value) + propertyInfo(p).unit;
+}
+
 } // namespace Module1

@@ -4,6 +4,9 @@
 // each of them: one table, read by the sheet, the column view, the sorting, the ranking, Find
 // and the colouring alike.
 
+#include <string>
+#include <string_view>
+
 namespace Module1 {
 
 // Property numbers, the column index of ElemData.
@@ -47,5 +50,9 @@ struct PropertyInfo
 // English: the window shows them through its translations (contexts "Property" for captions,
 // "SheetLabel" for labels).
 const PropertyInfo &propertyInfo(int p);
+
+// A value of property p followed by the property's unit suffix, as every view shows it:
+// "7860 kg/m^3", "Iron".
+std::string withUnit(std::string_view value, int p);
 
 } // namespace Module1

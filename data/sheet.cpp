@@ -22,16 +22,10 @@ std::vector<std::string> SheetLines(int ElemNo)
         const PropertyInfo &property = propertyInfo(p);
         std::string line = property.label;
         line.append(static_cast<std::size_t>(property.tabs), '\t');
-        line += row[p];
-        line += ElemData[UnitRow][p];
+        line += withUnit(row[p], p);
         lines.push_back(std::move(line));
     }
     return lines;
-}
-
-std::string SheetCaption(int ElemNo)
-{
-    return ElemData[ElemNo][Name] + " (" + ElemData[ElemNo][Symbol] + ")";
 }
 
 } // namespace Module1

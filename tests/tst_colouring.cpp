@@ -2,9 +2,10 @@
 // temperature, the legend, the tiles' tooltips, Find and Refresh on a coloured chart, and the
 // view switch.
 
+#include "colouring/chartcolouring.h"
+#include "colouring/colourbar.h"
 #include "tools/findrecords.h"
 #include "window/clicklabel.h"
-#include "window/colourbar.h"
 #include "windowtest.h"
 
 #include <QAbstractItemView>
@@ -57,14 +58,14 @@ private:
 
 void TestColouring::act(const QStringList &steps)
 {
-    QComboBox *choice = m_window->cboColourBy;
+    QComboBox *choice = m_window->colouring().cboColourBy;
     for (const QString &step : steps) {
         if (auto *control = m_window->findChild<QWidget *>(step)) {
             click(control);
             continue;
         }
         if (step.endsWith(QStringLiteral(" °C"))) {
-            QSpinBox *box = m_window->spnTemperature;
+            QSpinBox *box = m_window->colouring().spnTemperature;
             QVERIFY(box && box->isVisible());
             box->setFocus();
             QTest::keyClick(box, Qt::Key_A, Qt::ControlModifier);
@@ -110,8 +111,8 @@ bool TestColouring::crowded(const QList<QWidget *> &controls, const TwipsRect &r
 void TestColouring::choice()
 {
     QStringList entries;
-    for (int i = 0; i < m_window->cboColourBy->count(); ++i) {
-        entries << m_window->cboColourBy->itemText(i);
+    for (int i = 0; i < m_window->colouring().cboColourBy->count(); ++i) {
+        entries << m_window->colouring().cboColourBy->itemText(i);
     }
     QCOMPARE(entries.join('|'),
              "Class|Atomic no.|Atomic wt. [amu]|Atomic radius [A]|Boiling point [C]|"
@@ -119,33 +120,35 @@ void TestColouring::choice()
              "Latent ht. of fusion [J/kg]|Elect. cond. [abmho]|Thermal cond. [W/m-C]|"
              "Sp ht capacity [J/kg-C]|Ionization potential [V]|Electro negativity|Valency|"
              "Equivalent weight [amu]|Year of discovery|State at temperature");
-    QCOMPARE(m_window->cboColourBy->currentText(), QStringLiteral("Class"));
-    QCOMPARE(m_window->cboColourBy->accessibleName(), QStringLiteral("Colour by"));
-    QCOMPARE(m_window->lblColourBy->text(), QStringLiteral("Colour by"));
-    QVERIFY(!m_window->chkLog->isEnabled());
-    QVERIFY(!m_window->picScale); // built on first use
+    QCOMPARE(m_window->colouring().cboColourBy->currentText(), QStringLiteral("Class"));
+    QCOMPARE(m_window->colouring().cboColourBy->accessibleName(), QStringLiteral("Colour by"));
+    QCOMPARE(m_window->colouring().lblColourBy->text(), QStringLiteral("Colour by"));
+    QVERIFY(!m_window->colouring().chkLog->isEnabled());
+    QVERIFY(!m_window->colouring().picScale); // built on first use
     // Row 1's empty stretch between hydrogen and helium.
-    QVERIFY(!crowded({m_window->lblColourBy, m_window->cboColourBy, m_window->chkLog},
+    QVERIFY(!crowded({m_window->colouring().lblColourBy, m_window->colouring().cboColourBy,
+                      m_window->colouring().chkLog},
                      {990, 330, 8865 - 990, 300}));
 
     // Ctrl+L, then the arrow keys on the closed list; Tab goes on to the Log box.
     QTest::keyClick(m_window, Qt::Key_L, Qt::ControlModifier);
-    QCOMPARE(QApplication::focusWidget(), m_window->cboColourBy);
-    QTest::keyClick(m_window->cboColourBy, Qt::Key_Down);
+    QCOMPARE(QApplication::focusWidget(), m_window->colouring().cboColourBy);
+    QTest::keyClick(m_window->colouring().cboColourBy, Qt::Key_Down);
     QCOMPARE(tileColour(1), fromBgr(Colouring::scaleColour(0)));
-    QTest::keyClick(m_window->cboColourBy, Qt::Key_Tab);
-    QCOMPARE(QApplication::focusWidget(), m_window->chkLog);
+    QTest::keyClick(m_window->colouring().cboColourBy, Qt::Key_Tab);
+    QCOMPARE(QApplication::focusWidget(), m_window->colouring().chkLog);
 }
 
 void TestColouring::chooseWithTheMouse()
 {
-    click(m_window->cboColourBy);
-    QAbstractItemView *list = m_window->cboColourBy->view();
+    click(m_window->colouring().cboColourBy);
+    QAbstractItemView *list = m_window->colouring().cboColourBy->view();
     QTRY_VERIFY(list->isVisible());
     const QPoint density = list->visualRect(list->model()->index(6, 0)).center();
     QTest::mouseMove(list->viewport(), density); // the pointer moves to the entry, then clicks
     QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, density);
-    QTRY_COMPARE(m_window->cboColourBy->currentText(), QStringLiteral("Density [kg/m^3]"));
+    QTRY_COMPARE(m_window->colouring().cboColourBy->currentText(),
+                 QStringLiteral("Density [kg/m^3]"));
     // White on osmium's dark tile, the dark text on hydrogen's light one.
     QCOMPARE(m_window->lblElem[76]->palette().color(QPalette::WindowText), QColor(Qt::white));
     QCOMPARE(m_window->lblElem[1]->palette().color(QPalette::WindowText), QColor(Qt::black));
@@ -171,24 +174,29 @@ void TestColouring::legend()
     QFETCH(QString, ends);
     QFETCH(bool, log);
     act(steps);
-    QCOMPARE(m_window->lblScaleLow->text() + '|' + m_window->lblScaleHigh->text(), ends);
-    QCOMPARE(m_window->lblScaleLog->isVisible(), log);
-    QCOMPARE(m_window->lblNoData->text(), QStringLiteral("No data"));
-    QCOMPARE(m_window->picNoData->palette().color(QPalette::Window), fromBgr(Colouring::NoData));
+    QCOMPARE(m_window->colouring().lblScaleLow->text() + '|'
+                     + m_window->colouring().lblScaleHigh->text(),
+             ends);
+    QCOMPARE(m_window->colouring().lblScaleLog->isVisible(), log);
+    QCOMPARE(m_window->colouring().lblNoData->text(), QStringLiteral("No data"));
+    QCOMPARE(m_window->colouring().picNoData->palette().color(QPalette::Window),
+             fromBgr(Colouring::NoData));
     QVERIFY(!m_window->Picture1[0]->isVisible() && !m_window->Legend[2]->isVisible());
     // In the class legend's row, every text whole and read out by a screen reader.
-    QVERIFY(!crowded({m_window->lblScaleLow, m_window->picScale, m_window->lblScaleHigh,
-                      m_window->lblScaleLog, m_window->picNoData, m_window->lblNoData},
+    QVERIFY(!crowded({m_window->colouring().lblScaleLow, m_window->colouring().picScale,
+                      m_window->colouring().lblScaleHigh, m_window->colouring().lblScaleLog,
+                      m_window->colouring().picNoData, m_window->colouring().lblNoData},
                      {2250, 660, 6390 - 2250, 250}));
-    for (QLabel *text : {m_window->lblScaleLow, m_window->lblScaleHigh, m_window->lblScaleLog,
-                         m_window->lblNoData}) {
+    for (QLabel *text : {m_window->colouring().lblScaleLow, m_window->colouring().lblScaleHigh,
+                         m_window->colouring().lblScaleLog, m_window->colouring().lblNoData}) {
         QVERIFY(text->fontMetrics().horizontalAdvance(text->text()) <= text->width());
         QCOMPARE(QAccessible::queryAccessibleInterface(text)->text(QAccessible::Name),
                  text->text());
     }
     choose(QStringLiteral("Class"));
     QVERIFY(m_window->Picture1[0]->isVisible() && m_window->Legend[2]->isVisible());
-    QVERIFY(!m_window->picScale->isVisible() && !m_window->lblScaleLow->isVisible());
+    QVERIFY(!m_window->colouring().picScale->isVisible()
+            && !m_window->colouring().lblScaleLow->isVisible());
 }
 
 void TestColouring::tooltips_data()
@@ -261,7 +269,7 @@ void TestColouring::findThenRefreshOrRecolour()
 
     find(QStringLiteral("h"));
     QCOMPARE(tilesColoured(Palette::Found), (ElementSet{1, 2, 67, 72, 80}));
-    QFile file(m_window->findFilePath());
+    QFile file(findFilePath());
     QVERIFY(file.open(QIODevice::ReadOnly));
     for (const auto &record : FindRecords::parse(file.readAll().toStdString())) {
         QCOMPARE(fromBgr(record.color), before[record.element - 1]);
@@ -283,7 +291,7 @@ void TestColouring::viewSwitchAndLocale()
     choose(QStringLiteral("Atomic radius [A]"));
     act({"chkLog"});
     const QList<QColor> coloured = tileColours();
-    QCOMPARE(m_window->lblScaleLow->text(), QStringLiteral("0.490 A"));
+    QCOMPARE(m_window->colouring().lblScaleLow->text(), QStringLiteral("0.490 A"));
     std::setlocale(LC_ALL, "C.UTF-8");
     QLocale::setDefault(QLocale::c());
     choose(QStringLiteral("Class"));
@@ -292,46 +300,50 @@ void TestColouring::viewSwitchAndLocale()
     QCOMPARE(tileColours(), coloured);
 
     enterColumnView();
-    QVERIFY(!m_window->cboColourBy->isVisible() && !m_window->picScale->isVisible());
-    QVERIFY(!m_window->lblScaleLog->isVisible() && !m_window->Legend[0]->isVisible());
+    QVERIFY(!m_window->colouring().cboColourBy->isVisible()
+            && !m_window->colouring().picScale->isVisible());
+    QVERIFY(!m_window->colouring().lblScaleLog->isVisible() && !m_window->Legend[0]->isVisible());
     QTest::keyClick(m_window, Qt::Key_L, Qt::ControlModifier); // nothing to focus here
-    QVERIFY(QApplication::focusWidget() != m_window->cboColourBy);
+    QVERIFY(QApplication::focusWidget() != m_window->colouring().cboColourBy);
     click(m_window->Command1);
     QCOMPARE(tileColours(), coloured);
-    QVERIFY(m_window->picScale->isVisible() && m_window->lblScaleLog->isVisible());
-    QVERIFY(!m_window->Picture1[1]->isVisible() && m_window->chkLog->isChecked());
+    QVERIFY(m_window->colouring().picScale->isVisible()
+            && m_window->colouring().lblScaleLog->isVisible());
+    QVERIFY(!m_window->Picture1[1]->isVisible() && m_window->colouring().chkLog->isChecked());
 }
 
 void TestColouring::stateControls()
 {
-    QVERIFY(!m_window->spnTemperature && !m_window->picState[0]); // built on first use
+    QVERIFY(!m_window->colouring().spnTemperature
+            && !m_window->colouring().picState[0]); // built on first use
     choose(QStringLiteral("State at temperature"));
-    QSpinBox *box = m_window->spnTemperature;
-    QSlider *slider = m_window->sldTemperature;
+    QSpinBox *box = m_window->colouring().spnTemperature;
+    QSlider *slider = m_window->colouring().sldTemperature;
     QCOMPARE(QAccessible::queryAccessibleInterface(box)->text(QAccessible::Name),
              QStringLiteral("Temperature"));
     QCOMPARE(box->text(), QStringLiteral("25 °C"));
-    QCOMPARE(m_window->lblKelvin->text(), QStringLiteral("298.15 K"));
+    QCOMPARE(m_window->colouring().lblKelvin->text(), QStringLiteral("298.15 K"));
 
     // Four swatches and captions in the legend row, the temperature in the strip below it;
     // every text whole at its widest and read out by a screen reader.
     QStringList captions;
     QList<QWidget *> legend;
     for (int s = 0; s < Colouring::StateCount; ++s) {
-        QLabel *caption = m_window->lblState[s];
+        QLabel *caption = m_window->colouring().lblState[s];
         captions << QAccessible::queryAccessibleInterface(caption)->text(QAccessible::Name);
         QVERIFY(caption->fontMetrics().horizontalAdvance(caption->text()) <= caption->width());
-        legend << m_window->picState[s] << caption;
+        legend << m_window->colouring().picState[s] << caption;
     }
     QCOMPARE(captions.join('|'), QStringLiteral("Solid|Liquid|Gas|Unknown"));
     QVERIFY(!crowded(legend, {2250, 660, 6390 - 2250, 250}));
-    QVERIFY(!crowded({box, m_window->lblKelvin, slider}, {1485, 930, 6390 - 1485, 360}));
+    QVERIFY(!crowded({box, m_window->colouring().lblKelvin, slider},
+                     {1485, 930, 6390 - 1485, 360}));
     QVERIFY(box->sizeHint().width() <= box->width());
-    QVERIFY(m_window->lblKelvin->fontMetrics().horizontalAdvance("6273.15 K")
-            <= m_window->lblKelvin->width());
+    QVERIFY(m_window->colouring().lblKelvin->fontMetrics().horizontalAdvance("6273.15 K")
+            <= m_window->colouring().lblKelvin->width());
 
     // Tab goes on from "Colour by" (Log is off for the states) to the box, then the slider.
-    m_window->cboColourBy->setFocus();
+    m_window->colouring().cboColourBy->setFocus();
     QList<QWidget *> reached;
     for (int k = 0; k < 3; ++k) {
         QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
@@ -341,12 +353,14 @@ void TestColouring::stateControls()
 
     // The view switch hides and shows them with the chart; "Class" takes them away.
     enterColumnView();
-    QVERIFY(!box->isVisible() && !slider->isVisible() && !m_window->lblState[3]->isVisible());
+    QVERIFY(!box->isVisible() && !slider->isVisible()
+            && !m_window->colouring().lblState[3]->isVisible());
     click(m_window->Command1);
-    QVERIFY(box->isVisible() && m_window->lblKelvin->isVisible()
-            && m_window->picState[0]->isVisible());
+    QVERIFY(box->isVisible() && m_window->colouring().lblKelvin->isVisible()
+            && m_window->colouring().picState[0]->isVisible());
     choose(QStringLiteral("Class"));
-    QVERIFY(!box->isVisible() && !slider->isVisible() && !m_window->picState[1]->isVisible());
+    QVERIFY(!box->isVisible() && !slider->isVisible()
+            && !m_window->colouring().picState[1]->isVisible());
     QVERIFY(m_window->Picture1[0]->isVisible() && m_window->Legend[2]->isVisible());
 }
 
@@ -384,9 +398,9 @@ void TestColouring::temperature()
     target->setFocus();
     input.simulate(target);
     // The box and the slider in step, and every tile in its state's colour there.
-    QCOMPARE(m_window->spnTemperature->value(), celsius);
-    QCOMPARE(m_window->sldTemperature->value(), celsius);
-    QCOMPARE(m_window->lblKelvin->text(), kelvin);
+    QCOMPARE(m_window->colouring().spnTemperature->value(), celsius);
+    QCOMPARE(m_window->colouring().sldTemperature->value(), celsius);
+    QCOMPARE(m_window->colouring().lblKelvin->text(), kelvin);
     const Colouring::StateColours states = Colouring::byState(celsius);
     for (int i = 1; i < Morvik::TileCount; ++i) {
         QCOMPARE(tileColour(i), fromBgr(states.tiles[i]));

@@ -231,10 +231,8 @@ void TestColumns::numericSortAndReverse()
     QFETCH(QString, reversed);
     enterColumnView();
     click(m_window->command4[header]);
-    QCOMPARE(m_window->sortDirection(), 1);
     QCOMPARE(column(0).first() + ' ' + column(0).last(), firstThenLast);
     click(m_window->command4[header]);
-    QCOMPARE(m_window->sortDirection(), 0);
     QCOMPARE(column(0).first() + ' ' + column(0).last(), reversed);
     // Rows stay whole: each name still stands beside its own symbol.
     for (int row = 0; row < 109; ++row) {
@@ -325,10 +323,13 @@ void TestColumns::firstHeaderWhenScrolled()
     m_window->VScroll1->setValue(5);
     const QStringList before = column(0);
     click(m_window->command4[0]);
-    QCOMPARE(m_window->sortDirection(), 1);
     QCOMPARE(column(0), before);
     QCOMPARE(m_window->VScroll1->value(), 0);
     QCOMPARE(selectedRows(), QList<int>(6, 0));
+    // The click still flipped the shared direction: the next header lists the smallest boiling
+    // point (column 1 is property 6 here) first, where a first click lists the largest.
+    click(m_window->command4[1]);
+    QCOMPARE(column(0).first(), QStringLiteral("Helium"));
 }
 
 void TestColumns::scrollAfterSortRestoresOrder()

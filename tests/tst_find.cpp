@@ -96,7 +96,7 @@ void TestFind::marksMatchingTiles()
     QCOMPARE(redTiles(), marked);
 
     // One record per marked tile, with its colour before.
-    QFile file(m_window->findFilePath());
+    QFile file(findFilePath());
     QCOMPARE(file.exists(), true);
     QVERIFY(file.open(QIODevice::ReadOnly));
     const QByteArray text = file.readAll();
@@ -113,7 +113,7 @@ void TestFind::marksMatchingTiles()
     for (int i = 1; i < Morvik::TileCount; ++i) {
         QCOMPARE(tileColour(i), before[static_cast<std::size_t>(i)]);
     }
-    QVERIFY(!QFile::exists(m_window->findFilePath()));
+    QVERIFY(!QFile::exists(findFilePath()));
 }
 
 void TestFind::secondFindRestoresFirst()
@@ -194,7 +194,7 @@ void TestFind::refreshAfterColumnSearch()
     m_window->show();
     enterColumnView();
     find(QStringLiteral("iron"));
-    QFile file(m_window->findFilePath());
+    QFile file(findFilePath());
     QVERIFY(file.exists());
     QCOMPARE(file.size(), 0);
     click(m_window->Command6);
@@ -206,7 +206,7 @@ void TestFind::readOnlyProgramFolder()
 {
     // An installed program cannot write beside itself: the marks go to the user's data folder.
     m_platform->programFolderOverride = QStringLiteral("/nonexistent/morvik/bin");
-    const QString path = m_window->findFilePath();
+    const QString path = findFilePath();
     QVERIFY(path.startsWith(m_platform->userDataFolder()));
     find(QStringLiteral("h"));
     QVERIFY(QFile::exists(path));
@@ -240,13 +240,13 @@ void TestFind::damagedFindFile()
     QFETCH(QColor, hydrogen);
     QFETCH(QColor, iron);
     find(QStringLiteral("h"));
-    QVERIFY(writeFile(m_window->findFilePath(), content));
+    QVERIFY(writeFile(findFilePath(), content));
     click(m_window->Command6);
     QCOMPARE(tileColour(1), hydrogen);
     QCOMPARE(tileColour(26), iron);
     QCOMPARE(tileColour(2), QColor(0xFF, 0xFF, 0xC0)); // marked, record lost: back to its class
     QCOMPARE(tileColour(80), QColor(0xFF, 0xE0, 0xC0));
-    QVERIFY(!QFile::exists(m_window->findFilePath()));
+    QVERIFY(!QFile::exists(findFilePath()));
 }
 
 void TestFind::recordsParse_data()
@@ -277,10 +277,10 @@ void TestFind::findFileFolder()
 {
     // Beside the program while it can write there; else in the user's data folder, made first.
     const QString data = m_platform->dataDir.filePath(QStringLiteral("new/morvik"));
-    QCOMPARE(findFilePath(m_platform->programDir.path(), data),
+    QCOMPARE(::findFilePath(m_platform->programDir.path(), data),
              m_platform->programDir.filePath(QStringLiteral("find.txt")));
     QVERIFY(!QFileInfo::exists(data));
-    QCOMPARE(findFilePath(QStringLiteral("/nonexistent/morvik/bin"), data),
+    QCOMPARE(::findFilePath(QStringLiteral("/nonexistent/morvik/bin"), data),
              QDir(data).filePath(QStringLiteral("find.txt")));
     QVERIFY(QFileInfo(data).isDir());
 }

@@ -16,15 +16,6 @@
 #include <QScrollBar>
 #include <QTest>
 
-namespace {
-
-QRectF twipsOf(const QWidget *widget)
-{
-    return widget->property("twips").toRectF();
-}
-
-} // namespace
-
 class TestGrid : public WindowTest
 {
     Q_OBJECT

@@ -2,9 +2,10 @@
 // another, things planted at find.txt, records edited behind its back, overlong paths, an editor
 // that gives up, and a dark desktop theme.
 
+#include "colouring/chartcolouring.h"
+#include "colouring/colouring.h"
 #include "platform/qtplatform.h"
 #include "window/clicklabel.h"
-#include "window/colouring.h"
 #include "windowtest.h"
 
 #include <QApplication>
@@ -276,8 +277,8 @@ void TestHardening::findAndRefreshLeave(const QString &planted)
         QVERIFY2(!watchdog.fired(), "Find waited on what stands at find.txt");
         QCOMPARE(tilesColoured(Palette::Found), (ElementSet{26, 100}));
         QCOMPARE(describe(planted), before);
-        QVERIFY(m_window->findFilePath().startsWith(m_platform->userDataFolder()));
-        QFile records(m_window->findFilePath());
+        QVERIFY(findFilePath().startsWith(m_platform->userDataFolder()));
+        QFile records(findFilePath());
         QVERIFY(records.open(QIODevice::ReadOnly));
         QCOMPARE(records.readAll().count('\n'), 2);
         records.close();
@@ -285,7 +286,7 @@ void TestHardening::findAndRefreshLeave(const QString &planted)
         QVERIFY2(!watchdog.fired(), "Refresh waited on what stands at find.txt");
     }
     QVERIFY(tilesColoured(Palette::Found).empty());
-    QVERIFY(!QFile::exists(m_window->findFilePath()));
+    QVERIFY(!QFile::exists(findFilePath()));
     QCOMPARE(describe(planted), before);
 }
 
@@ -305,7 +306,7 @@ void TestHardening::recordedColourTrustedOnlyIfPossible()
     QFETCH(QByteArray, records);
     QFETCH(QColor, iron);
     find(QStringLiteral("fe"));
-    QVERIFY(writeFile(m_window->findFilePath(), records));
+    QVERIFY(writeFile(findFilePath(), records));
     click(m_window->Command6);
     QCOMPARE(tileColour(26), iron);
     QCOMPARE(tileColour(100), Palette::Metal); // its record lost
@@ -442,10 +443,11 @@ void TestHardening::textReadableOnEveryDesktop()
         QVERIFY2(captionContrast(caption) >= Readable, qPrintable(caption->objectName()));
     }
     // The states' tiles and legend, and the temperature in kelvin.
-    m_window->cboColourBy->setFocus();
-    QTest::keyClick(m_window->cboColourBy, Qt::Key_End);
-    captions = {m_window->lblKelvin};
-    captions << QList<QWidget *>(m_window->lblState.begin(), m_window->lblState.end());
+    m_window->colouring().cboColourBy->setFocus();
+    QTest::keyClick(m_window->colouring().cboColourBy, Qt::Key_End);
+    captions = {m_window->colouring().lblKelvin};
+    captions << QList<QWidget *>(m_window->colouring().lblState.begin(),
+                                 m_window->colouring().lblState.end());
     for (QWidget *caption : captions) {
         QVERIFY2(captionContrast(caption) >= Readable, qPrintable(caption->objectName()));
     }

@@ -31,7 +31,6 @@ private slots:
     void sheetLines_data();
     void sheetLines();
     void sheetValuesStartAtColumn24();
-    void sheetCaption();
     void unitRowWrittenBySheet();
     void propertyTable_data();
     void propertyTable();
@@ -211,12 +210,6 @@ void TestModule1::sheetValuesStartAtColumn24()
             }
         }
     }
-}
-
-void TestModule1::sheetCaption()
-{
-    QCOMPARE(Module1::SheetCaption(1), std::string("Hydrogen (H)"));
-    QCOMPARE(Module1::SheetCaption(74), std::string("Wolfram (W)"));
 }
 
 void TestModule1::unitRowWrittenBySheet()

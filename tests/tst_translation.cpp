@@ -1,6 +1,7 @@
 // Morvik in German, French and Spanish: complete catalogues, the English window unchanged, and
 // a translated window that reads, lines up and fits.
 
+#include "colouring/chartcolouring.h"
 #include "data/Module1.h"
 #include "window/captionfit.h"
 #include "window/clicklabel.h"
@@ -144,7 +145,9 @@ void TestTranslation::englishUnchanged()
             stored << QString::fromStdString(line);
         }
         QCOMPARE(Shown::sheetLines(i), stored);
-        QCOMPARE(Shown::sheetCaption(i), QString::fromStdString(Module1::SheetCaption(i)));
+        const auto &row = Module1::ElemData[i];
+        QCOMPARE(Shown::sheetCaption(i),
+                 QString::fromStdString(row[Module1::Name] + " (" + row[Module1::Symbol] + ")"));
         QCOMPARE(Shown::name(i), QString::fromStdString(Module1::ElemData[i][Module1::Name]));
     }
 }
@@ -251,11 +254,11 @@ void TestTranslation::captionsFitTheirControls()
         int room;
     };
     QList<Caption> captions;
-    m_window->cboColourBy->setCurrentIndex(1); // builds the legend of a property
-    for (QLabel *label :
-         {m_window->Label2[0], m_window->Label2[1], m_window->Legend[0], m_window->Legend[1],
-          m_window->Legend[2], m_window->Label4, m_window->Label3, m_window->lblRankBy,
-          m_window->lblColourBy, m_window->lblScaleLog, m_window->lblNoData}) {
+    m_window->colouring().cboColourBy->setCurrentIndex(1); // builds the legend of a property
+    for (QLabel *label : {m_window->Label2[0], m_window->Label2[1], m_window->Legend[0],
+                          m_window->Legend[1], m_window->Legend[2], m_window->Label4,
+                          m_window->Label3, m_window->lblRankBy, m_window->colouring().lblColourBy,
+                          m_window->colouring().lblScaleLog, m_window->colouring().lblNoData}) {
         captions.append({label, label->text(), label->width()});
     }
     for (ClickLabel *label :
@@ -266,13 +269,14 @@ void TestTranslation::captionsFitTheirControls()
         captions.append({button, button->text(), CaptionFit::buttonRoom(button)});
     }
     QStyleOptionButton box;
-    box.initFrom(m_window->chkLog);
-    const QRect boxText =
-            m_window->style()->subElementRect(QStyle::SE_CheckBoxContents, &box, m_window->chkLog);
-    captions.append({m_window->chkLog, m_window->chkLog->text(), boxText.width()});
-    m_window->cboColourBy->setFocus();
-    QTest::keyClick(m_window->cboColourBy, Qt::Key_End); // the states and their legend
-    for (QLabel *label : m_window->lblState) {
+    box.initFrom(m_window->colouring().chkLog);
+    const QRect boxText = m_window->style()->subElementRect(QStyle::SE_CheckBoxContents, &box,
+                                                            m_window->colouring().chkLog);
+    captions.append(
+            {m_window->colouring().chkLog, m_window->colouring().chkLog->text(), boxText.width()});
+    m_window->colouring().cboColourBy->setFocus();
+    QTest::keyClick(m_window->colouring().cboColourBy, Qt::Key_End); // the states and their legend
+    for (QLabel *label : m_window->colouring().lblState) {
         captions.append({label, label->text(), label->width()});
     }
     enterColumnView();

@@ -1,5 +1,6 @@
 #include "windowtest.h"
 
+#include "tools/findfile.h"
 #include "window/clicklabel.h"
 
 #include <QFile>
@@ -68,6 +69,17 @@ QList<int> WindowTest::selectedRows() const
 QColor WindowTest::tileColour(int i) const
 {
     return m_window->lblElem.at(static_cast<std::size_t>(i))->palette().color(QPalette::Window);
+}
+
+QRectF WindowTest::twipsOf(const QWidget *control) const
+{
+    const TwipsRect r = m_window->parts().rect(control);
+    return QRectF(r.left, r.top, r.width, r.height);
+}
+
+QString WindowTest::findFilePath() const
+{
+    return ::findFilePath(m_platform->programFolder(), m_platform->userDataFolder());
 }
 
 ElementSet WindowTest::tilesColoured(const QColor &colour) const

@@ -44,6 +44,9 @@ protected:
     QList<int> selectedRows() const;
 
     QColor tileColour(int i) const;
+    // A control's rectangle as designed, in twips; where Find keeps its marks.
+    QRectF twipsOf(const QWidget *control) const;
+    QString findFilePath() const;
     ElementSet tilesColoured(const QColor &colour) const;
 
     // A new window in place of the one init() made, as after a restart: for a test that

@@ -3,6 +3,7 @@
 #include "window/morvik.h"
 
 #include "data/Module1.h"
+#include "data/ascii.h"
 #include "tools/findfile.h"
 #include "tools/findmatch.h"
 #include "tools/findrecords.h"
@@ -102,7 +103,7 @@ int Morvik::selectMatchingRows(const QString &answer)
         const int i = numbers->item(row)->text().toInt();
         const bool translated = FindMatch::nameTranslated(i);
         if (i == otherName || FindMatch::isShownName(i, answer)
-            || (translated && FindRecords::upper(Module1::ElemData[i][Module1::Name]) == english)) {
+            || (translated && Ascii::upper(Module1::ElemData[i][Module1::Name]) == english)) {
             numbers->setCurrentRow(row);
             ++count;
         }

@@ -1,6 +1,7 @@
 #include "findrecords.h"
 
 #include "data/Module1.h"
+#include "data/ascii.h"
 
 #include <algorithm>
 #include <charconv>
@@ -98,23 +99,11 @@ std::vector<Record> parse(std::string_view text)
     return records;
 }
 
-std::string upper(std::string_view text)
-{
-    // Not std::toupper: that follows the C locale, and under a Turkish one "i" stays "i".
-    std::string result(text);
-    for (char &c : result) {
-        if (c >= 'a' && c <= 'z') {
-            c = static_cast<char>(c - 'a' + 'A');
-        }
-    }
-    return result;
-}
-
 bool matches(int i, std::string_view upperAnswer)
 {
     const auto &row = Module1::ElemData[i];
     return std::any_of(SearchedProperties.begin(), SearchedProperties.end(),
-                       [&](int p) { return startsWith(upper(row[p]), upperAnswer); });
+                       [&](int p) { return startsWith(Ascii::upper(row[p]), upperAnswer); });
 }
 
 } // namespace FindRecords

@@ -1,9 +1,9 @@
 #pragma once
 
 #include "data/Module1.h"
+#include "data/bgr.h"
 
 #include <array>
-#include <cstdint>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -15,7 +15,7 @@ namespace FindRecords {
 struct Record
 {
     int element;
-    std::uint32_t color;
+    Bgr color;
 
     friend bool operator==(const Record &, const Record &) = default;
 };
@@ -34,11 +34,7 @@ constexpr std::array<int, 3> SearchedProperties{Module1::Name, Module1::Symbol,
 
 // Whether element i matches an upper-cased answer: the answer equals the start of one of its
 // searched texts, upper-cased. The same in every locale: the answer is upper-cased by Qt, which
-// follows no locale, and the stored texts by upper().
+// follows no locale, and the stored texts by Ascii::upper().
 bool matches(int i, std::string_view upperAnswer);
-
-// Upper-cases the ASCII letters, as the element texts are ASCII, by the same rule in every
-// locale; every other byte is left alone.
-std::string upper(std::string_view text);
 
 } // namespace FindRecords

@@ -45,10 +45,8 @@ void Morvik::previewPrint()
 
 void Morvik::printout(QPrinter &printer)
 {
-    Printout pages{chartSvg(), chartArea().size(), Label5->text(), {}, PropsList->font()};
-    for (int i = 0; i < PropsList->count(); ++i) {
-        pages.sheetLines << PropsList->item(i)->text();
-    }
+    const Printout pages{[this](QPainter &painter) { paintChart(painter); }, chartArea().size(),
+                         Label5->text(), sheetOnShow(), PropsList->font()};
     if (!printsToPdfFile(printer)) {
         if (!paintPrintout(printer, pages)) {
             //: The printer refused the printout; %1 is the printer's name.

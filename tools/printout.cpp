@@ -5,7 +5,6 @@
 #include <QFontMetricsF>
 #include <QPagedPaintDevice>
 #include <QPainter>
-#include <QSvgRenderer>
 
 namespace {
 
@@ -35,7 +34,12 @@ bool paintPrintout(QPagedPaintDevice &device, const Printout &printout)
     }
     const QSizeF page = device.pageLayout().paintRectPixels(device.logicalDpiX()).size();
     const QSizeF chart = QSizeF(printout.chartSize).scaled(page, Qt::KeepAspectRatio);
-    QSvgRenderer(printout.chartSvg).render(&painter, QRectF(QPointF(0, 0), chart));
+    // Straight onto the page, scaled to fit: the chart's shapes and text stay vectors.
+    painter.save();
+    painter.scale(chart.width() / printout.chartSize.width(),
+                  chart.height() / printout.chartSize.height());
+    printout.paintChart(painter);
+    painter.restore();
     if (printout.sheetLines.isEmpty()) {
         return true;
     }

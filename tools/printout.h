@@ -1,6 +1,7 @@
 #pragma once
 
-#include <QByteArray>
+#include "tools/chartimage.h"
+
 #include <QFont>
 #include <QSize>
 #include <QString>
@@ -8,11 +9,11 @@
 
 class QPagedPaintDevice;
 
-// What one printout holds: the chart as an SVG image of its logical size, and the property
-// sheet on show, if any, with its heading, in the sheet's fixed-width font.
+// What one printout holds: the chart, painted over an area of its logical size, and the
+// property sheet on show, if any, with its heading, in the sheet's fixed-width font.
 struct Printout
 {
-    QByteArray chartSvg;
+    PaintFunction paintChart;
     QSize chartSize;
     QString heading;
     QStringList sheetLines; // as the sheet holds them, TABs included; empty without a sheet

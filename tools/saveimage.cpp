@@ -1,5 +1,5 @@
-// Saving the chart as coloured now, as a PNG or an SVG image: drawn from the chart's own
-// surfaces, never grabbed from the window, so that no control shows in it.
+// Saving the chart as coloured now, as a PNG or an SVG image: drawn from the pictured parts of
+// the window, never grabbed from it, so that no control shows in it.
 
 #include "window/morvik.h"
 
@@ -12,19 +12,10 @@
 #include <QLinearGradient>
 #include <QPainter>
 
-QList<QWidget *> Morvik::chartSurfaces() const
-{
-    QList<QWidget *> surfaces(Label1.begin() + 1, Label1.end());
-    surfaces.append(QList<QWidget *>(lblElem.begin() + 1, lblElem.end()));
-    surfaces << Label2[0] << Label2[1];
-    surfaces.append(legendControls());
-    return surfaces;
-}
-
 QRect Morvik::chartArea() const
 {
     QRect drawn;
-    for (const QWidget *surface : chartSurfaces()) {
+    for (const QWidget *surface : m_parts.pictured()) {
         drawn |= surface->geometry();
     }
     // The window's width, and as much background below the detached rows as there is above
@@ -39,7 +30,7 @@ void Morvik::paintChart(QPainter &painter)
     if (focused) {
         focused->setFocusFrameShown(false);
     }
-    for (QWidget *surface : chartSurfaces()) {
+    for (QWidget *surface : m_parts.pictured()) {
         // A caption has no background of its own: the rainbow shows through, as on screen.
         const auto background = surface->autoFillBackground() ? QWidget::DrawWindowBackground
                                                               : QWidget::RenderFlags();
@@ -57,12 +48,6 @@ QString Morvik::chartTitle()
     return tr("Morvik chart");
 }
 
-QByteArray Morvik::chartSvg()
-{
-    return svgImage(chartArea().size(), logicalDpiX(), chartTitle(),
-                    [this](QPainter &painter) { paintChart(painter); });
-}
-
 void Morvik::saveChartImage()
 {
     const QString name = chartTitle() + QStringLiteral(".png");
@@ -73,12 +58,12 @@ void Morvik::saveChartImage()
     if (!path) {
         return;
     }
+    const auto paint = [this](QPainter &painter) { paintChart(painter); };
     // Twice the screen's own pixels, so that the chart stays sharp in a printed document.
     const QByteArray image =
             imageFormatOf(*path) == ImageFormat::Svg
-                    ? chartSvg()
-                    : pngImage(chartArea().size(), 2 * devicePixelRatioF(), logicalDpiX(),
-                               [this](QPainter &painter) { paintChart(painter); });
+                    ? svgImage(chartArea().size(), logicalDpiX(), chartTitle(), paint)
+                    : pngImage(chartArea().size(), 2 * devicePixelRatioF(), logicalDpiX(), paint);
     const std::optional<QString> failure = image.isEmpty()
                                                    //: Why the chart could not be saved: the %2 of
                                                    //: "The chart could not be saved to %1: %2."

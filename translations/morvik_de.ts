@@ -2,6 +2,110 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="de">
 <context>
+    <name>ChartColouring</name>
+    <message>
+        <source>Solid</source>
+        <extracomment>A state of matter, in the legend and the tiles&apos; tooltips; room for 6 characters.</extracomment>
+        <translation>Fest</translation>
+    </message>
+    <message>
+        <source>Liquid</source>
+        <extracomment>A state of matter, in the legend and the tiles&apos; tooltips; room for 7 characters.</extracomment>
+        <translation>Flüssig</translation>
+    </message>
+    <message>
+        <source>Gas</source>
+        <extracomment>A state of matter, in the legend and the tiles&apos; tooltips; room for 6 characters.</extracomment>
+        <translation>Gas</translation>
+    </message>
+    <message>
+        <source>Unknown</source>
+        <extracomment>The state of an element whose known melting and boiling points cannot tell it, in the legend and the tiles&apos; tooltips; room for 10 characters.</extracomment>
+        <translation>Unbekannt</translation>
+    </message>
+    <message>
+        <source>%1 K</source>
+        <extracomment>A temperature in kelvin beside the box in degrees Celsius: &quot;298.15 K&quot;.</extracomment>
+        <translation>%1 K</translation>
+    </message>
+    <message>
+        <source>Colour by</source>
+        <extracomment>Caption of the drop-down that chooses what the tiles&apos; colours show; room for 11 characters.</extracomment>
+        <translation>Farbe nach</translation>
+    </message>
+    <message>
+        <source>Class</source>
+        <extracomment>The first entry of &quot;Colour by&quot;: tiles coloured as metals, metalloids and non-metals.</extracomment>
+        <translation>Klasse</translation>
+    </message>
+    <message>
+        <source>State at temperature</source>
+        <extracomment>The last entry of &quot;Colour by&quot;: tiles coloured as solid, liquid or gas at a temperature chosen below the legend.</extracomment>
+        <translation>Zustand bei Temperatur</translation>
+    </message>
+    <message>
+        <source>Log</source>
+        <extracomment>Beside &quot;Colour by&quot;: a logarithmic scale instead of a linear one; room for 5 characters.</extracomment>
+        <translation>Log</translation>
+    </message>
+    <message>
+        <source>Colour scale, light for the lowest value, dark for the highest</source>
+        <extracomment>The legend&apos;s bar from the lightest colour (lowest value) to the darkest (highest).</extracomment>
+        <translation>Farbskala, hell für den kleinsten Wert, dunkel für den größten</translation>
+    </message>
+    <message>
+        <source>log</source>
+        <extracomment>Beside the legend&apos;s bar when its scale is logarithmic; room for 3 characters.</extracomment>
+        <translation>log</translation>
+    </message>
+    <message>
+        <source>No data</source>
+        <extracomment>The legend&apos;s grey swatch, for tiles whose value is not known; room for 9 characters.</extracomment>
+        <translation>Fehlend</translation>
+    </message>
+    <message>
+        <source> °C</source>
+        <extracomment>The unit after the number in the temperature box, with its leading blank.</extracomment>
+        <translation> °C</translation>
+    </message>
+    <message>
+        <source>Temperature</source>
+        <extracomment>What a screen reader calls the temperature box and its slider.</extracomment>
+        <translation>Temperatur</translation>
+    </message>
+    <message>
+        <source>%1: no data</source>
+        <extracomment>A tile&apos;s tooltip on a chart coloured by a property it has no value of.</extracomment>
+        <translation>%1: keine Daten</translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <comment>a tile&apos;s value</comment>
+        <extracomment>A tile&apos;s tooltip on a chart coloured by a property: &quot;Density: 7860 kg/m^3&quot;.</extracomment>
+        <translation>%1: %2</translation>
+    </message>
+    <message>
+        <source>%1 at %2 °C (melts at %3, boils at %4)</source>
+        <extracomment>A tile&apos;s tooltip on a chart coloured by state: &quot;Liquid at 25 °C (melts at -39 C, boils at 357 C)&quot;.</extracomment>
+        <translation>%1 bei %2 °C (schmilzt bei %3, siedet bei %4)</translation>
+    </message>
+    <message>
+        <source>%1 at %2 °C (melts at %3, boiling point not known)</source>
+        <extracomment>A tile&apos;s tooltip on a chart coloured by state, for an element of unknown boiling point.</extracomment>
+        <translation>%1 bei %2 °C (schmilzt bei %3, Siedepunkt unbekannt)</translation>
+    </message>
+    <message>
+        <source>%1 at %2 °C (melting point not known, boils at %3)</source>
+        <extracomment>A tile&apos;s tooltip on a chart coloured by state, for an element of unknown melting point.</extracomment>
+        <translation>%1 bei %2 °C (Schmelzpunkt unbekannt, siedet bei %3)</translation>
+    </message>
+    <message>
+        <source>%1 at %2 °C (melting and boiling points not known)</source>
+        <extracomment>A tile&apos;s tooltip on a chart coloured by state, for an element with neither point known.</extracomment>
+        <translation>%1 bei %2 °C (Schmelz- und Siedepunkt unbekannt)</translation>
+    </message>
+</context>
+<context>
     <name>Element</name>
     <message>
         <source>Hydrogen</source>
@@ -612,47 +716,6 @@
         <translation>%1, %2</translation>
     </message>
     <message>
-        <source>Colour by</source>
-        <extracomment>Caption of the drop-down that chooses what the tiles&apos; colours show; room for 11 characters.</extracomment>
-        <translation>Farbe nach</translation>
-    </message>
-    <message>
-        <source>Class</source>
-        <extracomment>The first entry of &quot;Colour by&quot;: tiles coloured as metals, metalloids and non-metals.</extracomment>
-        <translation>Klasse</translation>
-    </message>
-    <message>
-        <source>Log</source>
-        <extracomment>Beside &quot;Colour by&quot;: a logarithmic scale instead of a linear one; room for 5 characters.</extracomment>
-        <translation>Log</translation>
-    </message>
-    <message>
-        <source>Colour scale, light for the lowest value, dark for the highest</source>
-        <extracomment>The legend&apos;s bar from the lightest colour (lowest value) to the darkest (highest).</extracomment>
-        <translation>Farbskala, hell für den kleinsten Wert, dunkel für den größten</translation>
-    </message>
-    <message>
-        <source>log</source>
-        <extracomment>Beside the legend&apos;s bar when its scale is logarithmic; room for 3 characters.</extracomment>
-        <translation>log</translation>
-    </message>
-    <message>
-        <source>No data</source>
-        <extracomment>The legend&apos;s grey swatch, for tiles whose value is not known; room for 9 characters.</extracomment>
-        <translation>Fehlend</translation>
-    </message>
-    <message>
-        <source>%1: no data</source>
-        <extracomment>A tile&apos;s tooltip on a chart coloured by a property it has no value of.</extracomment>
-        <translation>%1: keine Daten</translation>
-    </message>
-    <message>
-        <source>%1: %2</source>
-        <comment>a tile&apos;s value</comment>
-        <extracomment>A tile&apos;s tooltip on a chart coloured by a property: &quot;Density: 7860 kg/m^3&quot;.</extracomment>
-        <translation>%1: %2</translation>
-    </message>
-    <message>
         <source>Morvik table</source>
         <extracomment>Suggested file name of the saved table, without its ending.</extracomment>
         <translation>Morvik – Tabelle</translation>
@@ -723,66 +786,6 @@
         <source>Save table as CSV…</source>
         <extracomment>Context menu entry of both views (Ctrl+Shift+S): all elements and properties.</extracomment>
         <translation>Tabelle als CSV speichern…</translation>
-    </message>
-    <message>
-        <source>Solid</source>
-        <extracomment>A state of matter, in the legend and the tiles&apos; tooltips; room for 6 characters.</extracomment>
-        <translation>Fest</translation>
-    </message>
-    <message>
-        <source>Liquid</source>
-        <extracomment>A state of matter, in the legend and the tiles&apos; tooltips; room for 7 characters.</extracomment>
-        <translation>Flüssig</translation>
-    </message>
-    <message>
-        <source>Gas</source>
-        <extracomment>A state of matter, in the legend and the tiles&apos; tooltips; room for 6 characters.</extracomment>
-        <translation>Gas</translation>
-    </message>
-    <message>
-        <source>Unknown</source>
-        <extracomment>The state of an element whose known melting and boiling points cannot tell it, in the legend and the tiles&apos; tooltips; room for 10 characters.</extracomment>
-        <translation>Unbekannt</translation>
-    </message>
-    <message>
-        <source>%1 K</source>
-        <extracomment>A temperature in kelvin beside the box in degrees Celsius: &quot;298.15 K&quot;.</extracomment>
-        <translation>%1 K</translation>
-    </message>
-    <message>
-        <source>State at temperature</source>
-        <extracomment>The last entry of &quot;Colour by&quot;: tiles coloured as solid, liquid or gas at a temperature chosen below the legend.</extracomment>
-        <translation>Zustand bei Temperatur</translation>
-    </message>
-    <message>
-        <source> °C</source>
-        <extracomment>The unit after the number in the temperature box, with its leading blank.</extracomment>
-        <translation> °C</translation>
-    </message>
-    <message>
-        <source>Temperature</source>
-        <extracomment>What a screen reader calls the temperature box and its slider.</extracomment>
-        <translation>Temperatur</translation>
-    </message>
-    <message>
-        <source>%1 at %2 °C (melts at %3, boils at %4)</source>
-        <extracomment>A tile&apos;s tooltip on a chart coloured by state: &quot;Liquid at 25 °C (melts at -39 C, boils at 357 C)&quot;.</extracomment>
-        <translation>%1 bei %2 °C (schmilzt bei %3, siedet bei %4)</translation>
-    </message>
-    <message>
-        <source>%1 at %2 °C (melts at %3, boiling point not known)</source>
-        <extracomment>A tile&apos;s tooltip on a chart coloured by state, for an element of unknown boiling point.</extracomment>
-        <translation>%1 bei %2 °C (schmilzt bei %3, Siedepunkt unbekannt)</translation>
-    </message>
-    <message>
-        <source>%1 at %2 °C (melting point not known, boils at %3)</source>
-        <extracomment>A tile&apos;s tooltip on a chart coloured by state, for an element of unknown melting point.</extracomment>
-        <translation>%1 bei %2 °C (Schmelzpunkt unbekannt, siedet bei %3)</translation>
-    </message>
-    <message>
-        <source>%1 at %2 °C (melting and boiling points not known)</source>
-        <extracomment>A tile&apos;s tooltip on a chart coloured by state, for an element with neither point known.</extracomment>
-        <translation>%1 bei %2 °C (Schmelz- und Siedepunkt unbekannt)</translation>
     </message>
 </context>
 <context>

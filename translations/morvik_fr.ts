@@ -2,6 +2,110 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="fr">
 <context>
+    <name>ChartColouring</name>
+    <message>
+        <source>Solid</source>
+        <extracomment>A state of matter, in the legend and the tiles&apos; tooltips; room for 6 characters.</extracomment>
+        <translation>Solide</translation>
+    </message>
+    <message>
+        <source>Liquid</source>
+        <extracomment>A state of matter, in the legend and the tiles&apos; tooltips; room for 7 characters.</extracomment>
+        <translation>Liquide</translation>
+    </message>
+    <message>
+        <source>Gas</source>
+        <extracomment>A state of matter, in the legend and the tiles&apos; tooltips; room for 6 characters.</extracomment>
+        <translation>Gaz</translation>
+    </message>
+    <message>
+        <source>Unknown</source>
+        <extracomment>The state of an element whose known melting and boiling points cannot tell it, in the legend and the tiles&apos; tooltips; room for 10 characters.</extracomment>
+        <translation>Inconnu</translation>
+    </message>
+    <message>
+        <source>%1 K</source>
+        <extracomment>A temperature in kelvin beside the box in degrees Celsius: &quot;298.15 K&quot;.</extracomment>
+        <translation>%1 K</translation>
+    </message>
+    <message>
+        <source>Colour by</source>
+        <extracomment>Caption of the drop-down that chooses what the tiles&apos; colours show; room for 11 characters.</extracomment>
+        <translation>Colorer par</translation>
+    </message>
+    <message>
+        <source>Class</source>
+        <extracomment>The first entry of &quot;Colour by&quot;: tiles coloured as metals, metalloids and non-metals.</extracomment>
+        <translation>Classe</translation>
+    </message>
+    <message>
+        <source>State at temperature</source>
+        <extracomment>The last entry of &quot;Colour by&quot;: tiles coloured as solid, liquid or gas at a temperature chosen below the legend.</extracomment>
+        <translation>État à la température</translation>
+    </message>
+    <message>
+        <source>Log</source>
+        <extracomment>Beside &quot;Colour by&quot;: a logarithmic scale instead of a linear one; room for 5 characters.</extracomment>
+        <translation>Log</translation>
+    </message>
+    <message>
+        <source>Colour scale, light for the lowest value, dark for the highest</source>
+        <extracomment>The legend&apos;s bar from the lightest colour (lowest value) to the darkest (highest).</extracomment>
+        <translation>Échelle de couleurs, claire pour la plus petite valeur, foncée pour la plus grande</translation>
+    </message>
+    <message>
+        <source>log</source>
+        <extracomment>Beside the legend&apos;s bar when its scale is logarithmic; room for 3 characters.</extracomment>
+        <translation>log</translation>
+    </message>
+    <message>
+        <source>No data</source>
+        <extracomment>The legend&apos;s grey swatch, for tiles whose value is not known; room for 9 characters.</extracomment>
+        <translation>Inconnu</translation>
+    </message>
+    <message>
+        <source> °C</source>
+        <extracomment>The unit after the number in the temperature box, with its leading blank.</extracomment>
+        <translation> °C</translation>
+    </message>
+    <message>
+        <source>Temperature</source>
+        <extracomment>What a screen reader calls the temperature box and its slider.</extracomment>
+        <translation>Température</translation>
+    </message>
+    <message>
+        <source>%1: no data</source>
+        <extracomment>A tile&apos;s tooltip on a chart coloured by a property it has no value of.</extracomment>
+        <translation>%1 : aucune donnée</translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <comment>a tile&apos;s value</comment>
+        <extracomment>A tile&apos;s tooltip on a chart coloured by a property: &quot;Density: 7860 kg/m^3&quot;.</extracomment>
+        <translation>%1 : %2</translation>
+    </message>
+    <message>
+        <source>%1 at %2 °C (melts at %3, boils at %4)</source>
+        <extracomment>A tile&apos;s tooltip on a chart coloured by state: &quot;Liquid at 25 °C (melts at -39 C, boils at 357 C)&quot;.</extracomment>
+        <translation>%1 à %2 °C (fond à %3, bout à %4)</translation>
+    </message>
+    <message>
+        <source>%1 at %2 °C (melts at %3, boiling point not known)</source>
+        <extracomment>A tile&apos;s tooltip on a chart coloured by state, for an element of unknown boiling point.</extracomment>
+        <translation>%1 à %2 °C (fond à %3, point d&apos;ébullition inconnu)</translation>
+    </message>
+    <message>
+        <source>%1 at %2 °C (melting point not known, boils at %3)</source>
+        <extracomment>A tile&apos;s tooltip on a chart coloured by state, for an element of unknown melting point.</extracomment>
+        <translation>%1 à %2 °C (point de fusion inconnu, bout à %3)</translation>
+    </message>
+    <message>
+        <source>%1 at %2 °C (melting and boiling points not known)</source>
+        <extracomment>A tile&apos;s tooltip on a chart coloured by state, for an element with neither point known.</extracomment>
+        <translation>%1 à %2 °C (points de fusion et d&apos;ébullition inconnus)</translation>
+    </message>
+</context>
+<context>
     <name>Element</name>
     <message>
         <source>Hydrogen</source>
@@ -612,47 +716,6 @@
         <translation>%1, %2</translation>
     </message>
     <message>
-        <source>Colour by</source>
-        <extracomment>Caption of the drop-down that chooses what the tiles&apos; colours show; room for 11 characters.</extracomment>
-        <translation>Colorer par</translation>
-    </message>
-    <message>
-        <source>Class</source>
-        <extracomment>The first entry of &quot;Colour by&quot;: tiles coloured as metals, metalloids and non-metals.</extracomment>
-        <translation>Classe</translation>
-    </message>
-    <message>
-        <source>Log</source>
-        <extracomment>Beside &quot;Colour by&quot;: a logarithmic scale instead of a linear one; room for 5 characters.</extracomment>
-        <translation>Log</translation>
-    </message>
-    <message>
-        <source>Colour scale, light for the lowest value, dark for the highest</source>
-        <extracomment>The legend&apos;s bar from the lightest colour (lowest value) to the darkest (highest).</extracomment>
-        <translation>Échelle de couleurs, claire pour la plus petite valeur, foncée pour la plus grande</translation>
-    </message>
-    <message>
-        <source>log</source>
-        <extracomment>Beside the legend&apos;s bar when its scale is logarithmic; room for 3 characters.</extracomment>
-        <translation>log</translation>
-    </message>
-    <message>
-        <source>No data</source>
-        <extracomment>The legend&apos;s grey swatch, for tiles whose value is not known; room for 9 characters.</extracomment>
-        <translation>Inconnu</translation>
-    </message>
-    <message>
-        <source>%1: no data</source>
-        <extracomment>A tile&apos;s tooltip on a chart coloured by a property it has no value of.</extracomment>
-        <translation>%1 : aucune donnée</translation>
-    </message>
-    <message>
-        <source>%1: %2</source>
-        <comment>a tile&apos;s value</comment>
-        <extracomment>A tile&apos;s tooltip on a chart coloured by a property: &quot;Density: 7860 kg/m^3&quot;.</extracomment>
-        <translation>%1 : %2</translation>
-    </message>
-    <message>
         <source>Morvik table</source>
         <extracomment>Suggested file name of the saved table, without its ending.</extracomment>
         <translation>Morvik – tableau</translation>
@@ -723,66 +786,6 @@
         <source>Save table as CSV…</source>
         <extracomment>Context menu entry of both views (Ctrl+Shift+S): all elements and properties.</extracomment>
         <translation>Enregistrer le tableau en CSV…</translation>
-    </message>
-    <message>
-        <source>Solid</source>
-        <extracomment>A state of matter, in the legend and the tiles&apos; tooltips; room for 6 characters.</extracomment>
-        <translation>Solide</translation>
-    </message>
-    <message>
-        <source>Liquid</source>
-        <extracomment>A state of matter, in the legend and the tiles&apos; tooltips; room for 7 characters.</extracomment>
-        <translation>Liquide</translation>
-    </message>
-    <message>
-        <source>Gas</source>
-        <extracomment>A state of matter, in the legend and the tiles&apos; tooltips; room for 6 characters.</extracomment>
-        <translation>Gaz</translation>
-    </message>
-    <message>
-        <source>Unknown</source>
-        <extracomment>The state of an element whose known melting and boiling points cannot tell it, in the legend and the tiles&apos; tooltips; room for 10 characters.</extracomment>
-        <translation>Inconnu</translation>
-    </message>
-    <message>
-        <source>%1 K</source>
-        <extracomment>A temperature in kelvin beside the box in degrees Celsius: &quot;298.15 K&quot;.</extracomment>
-        <translation>%1 K</translation>
-    </message>
-    <message>
-        <source>State at temperature</source>
-        <extracomment>The last entry of &quot;Colour by&quot;: tiles coloured as solid, liquid or gas at a temperature chosen below the legend.</extracomment>
-        <translation>État à la température</translation>
-    </message>
-    <message>
-        <source> °C</source>
-        <extracomment>The unit after the number in the temperature box, with its leading blank.</extracomment>
-        <translation> °C</translation>
-    </message>
-    <message>
-        <source>Temperature</source>
-        <extracomment>What a screen reader calls the temperature box and its slider.</extracomment>
-        <translation>Température</translation>
-    </message>
-    <message>
-        <source>%1 at %2 °C (melts at %3, boils at %4)</source>
-        <extracomment>A tile&apos;s tooltip on a chart coloured by state: &quot;Liquid at 25 °C (melts at -39 C, boils at 357 C)&quot;.</extracomment>
-        <translation>%1 à %2 °C (fond à %3, bout à %4)</translation>
-    </message>
-    <message>
-        <source>%1 at %2 °C (melts at %3, boiling point not known)</source>
-        <extracomment>A tile&apos;s tooltip on a chart coloured by state, for an element of unknown boiling point.</extracomment>
-        <translation>%1 à %2 °C (fond à %3, point d&apos;ébullition inconnu)</translation>
-    </message>
-    <message>
-        <source>%1 at %2 °C (melting point not known, boils at %3)</source>
-        <extracomment>A tile&apos;s tooltip on a chart coloured by state, for an element of unknown melting point.</extracomment>
-        <translation>%1 à %2 °C (point de fusion inconnu, bout à %3)</translation>
-    </message>
-    <message>
-        <source>%1 at %2 °C (melting and boiling points not known)</source>
-        <extracomment>A tile&apos;s tooltip on a chart coloured by state, for an element with neither point known.</extracomment>
-        <translation>%1 à %2 °C (points de fusion et d&apos;ébullition inconnus)</translation>
     </message>
 </context>
 <context>

@@ -3,6 +3,7 @@
 
 #include "window/morvik.h"
 
+#include "colouring/chartcolouring.h"
 #include "data/Module1.h"
 #include "window/clicklabel.h"
 #include "window/gridlayout.h"
@@ -59,17 +60,27 @@ QString spokenLine(const QString &line)
 
 void Morvik::layOutColumnView()
 {
-    const TwipsRect tile = twipsOf(lblElem[0]);
+    const TwipsRect tile = m_parts.rect(lblElem[0]);
     const GridLayout::ColumnView view = GridLayout::columnView(tile.left, tile.width);
     for (std::size_t i = 0; i < ColumnCount; ++i) {
-        place(List1[i], {view.listLeft[i], Design::List1Top, view.listWidth, Design::List1Height});
-        place(command4[i], {view.headerLeft[i], Design::command4Top, view.headerWidth[i],
-                            Design::command4Height});
+        m_parts.place(command4[i],
+                      {view.headerLeft[i], Design::command4Top, view.headerWidth[i],
+                       Design::command4Height},
+                      Part::ColumnView);
     }
-    place(HScroll1,
-          {view.hScrollLeft, Design::HScroll1Top, view.hScrollWidth, Design::HScroll1Height});
-    place(VScroll1,
-          {view.vScrollLeft, Design::VScroll1Top, Design::VScroll1Width, Design::VScroll1Height});
+    for (std::size_t i = 0; i < ColumnCount; ++i) {
+        m_parts.place(List1[i],
+                      {view.listLeft[i], Design::List1Top, view.listWidth, Design::List1Height},
+                      Part::ColumnView);
+    }
+    m_parts.place(
+            HScroll1,
+            {view.hScrollLeft, Design::HScroll1Top, view.hScrollWidth, Design::HScroll1Height},
+            Part::ColumnView);
+    m_parts.place(
+            VScroll1,
+            {view.vScrollLeft, Design::VScroll1Top, Design::VScroll1Width, Design::VScroll1Height},
+            Part::ColumnView);
     // Raise each list above the one before, and the scroll bar above the last list.
     for (QListWidget *list : List1) {
         list->raise();
@@ -79,11 +90,11 @@ void Morvik::layOutColumnView()
 
 void Morvik::buildGroupNumbers()
 {
-    const TwipsRect tile = twipsOf(lblElem[0]);
-    TwipsRect pattern = twipsOf(Label1[0]);
+    const TwipsRect tile = m_parts.rect(lblElem[0]);
+    TwipsRect pattern = m_parts.rect(Label1[0]);
     pattern.left = tile.left;
     pattern.width = tile.width;
-    place(Label1[0], pattern);
+    m_parts.place(Label1[0], pattern, Part::Patterns);
     for (int g = 1; g < GroupCount; ++g) {
         auto *number = new QLabel(this);
         number->setObjectName(QStringLiteral("Label1(%1)").arg(g));
@@ -91,8 +102,7 @@ void Morvik::buildGroupNumbers()
         number->setAutoFillBackground(true);
         number->setFont(Label1[0]->font());
         number->setAlignment(Qt::AlignCenter);
-        place(number, pattern);
-        number->show();
+        m_parts.place(number, pattern, Part::Chart);
         Label1[g] = number;
     }
     for (int g = 1; g < GroupCount; ++g) {
@@ -102,7 +112,7 @@ void Morvik::buildGroupNumbers()
 
 void Morvik::buildTiles()
 {
-    const TwipsRect pattern = twipsOf(lblElem[0]);
+    const TwipsRect pattern = m_parts.rect(lblElem[0]);
     for (int i = 1; i <= Module1::ElemCount; ++i) {
         auto *tile = new ClickLabel(this);
         tile->setObjectName(QStringLiteral("lblElem(%1)").arg(i));
@@ -111,23 +121,20 @@ void Morvik::buildTiles()
         tile->setFont(lblElem[0]->font());
         tile->setAlignment(lblElem[0]->alignment());
         tile->setCursor(lblElem[0]->cursor());
-        place(tile, pattern);
-        tile->show();
+        m_parts.place(tile, pattern, Part::Chart);
         connect(tile, &ClickLabel::clicked, this, [this, i] { lblElem_Click(i); });
         lblElem[i] = tile;
     }
 }
 
-void Morvik::captionTiles()
+void Morvik::captionTiles(int option)
 {
     for (int i = 1; i <= Module1::ElemCount; ++i) {
-        if (Option1[0]->isChecked()) {
+        if (option == 0) {
             lblElem[i]->setText(text(ElemData[i][Property::Symbol]));
-        }
-        if (Option1[1]->isChecked()) {
+        } else if (option == 1) {
             lblElem[i]->setText(QString::number(i));
         }
-        describeTile(i);
     }
 }
 
@@ -138,7 +145,7 @@ void Morvik::describeTile(int i)
             tr("%1. %2 (%3)").arg(i).arg(Shown::name(i), text(ElemData[i][Property::Symbol]));
     QString tooltip = QLatin1Char(' ') + name;
     QString description = className(Module1::elementClass(i));
-    if (const QString value = colouredValue(i); !value.isEmpty()) {
+    if (const QString value = m_colouring->tileDescription(i); !value.isEmpty()) {
         tooltip += QLatin1Char('\n') + value;
         //: What a screen reader says of a tile on a coloured chart: "Metal, Density: 7860 kg/m^3".
         description = tr("%1, %2").arg(description, value);
@@ -152,7 +159,7 @@ void Morvik::sizeAndCentreWindow()
 {
     // The width is that of 22 tiles; it is given to the client area, which a window manager
     // then frames, so the chart is never cut by a title bar or border.
-    const double width = 22 * twipsOf(lblElem[0]).width;
+    const double width = 22 * m_parts.rect(lblElem[0]).width;
     setFixedSize(twips(width), height());
     if (const QScreen *screen = QGuiApplication::primaryScreen()) {
         QRect frame = frameGeometry();
@@ -163,35 +170,35 @@ void Morvik::sizeAndCentreWindow()
 
 void Morvik::placeTiles()
 {
-    const TwipsRect pattern = twipsOf(lblElem[1]);
+    const TwipsRect pattern = m_parts.rect(lblElem[1]);
     for (int i = 1; i <= Module1::ElemCount; ++i) {
         const auto at = GridLayout::tilePosition(i, pattern.width, pattern.height);
-        place(lblElem[i], {at.left, at.top, pattern.width, pattern.height});
+        m_parts.place(lblElem[i], {at.left, at.top, pattern.width, pattern.height}, Part::Chart);
     }
 }
 
 void Morvik::placeRowCaptions()
 {
-    const TwipsRect lanthanides = twipsOf(lblElem[58]);
-    const TwipsRect actinides = twipsOf(lblElem[90]);
+    const TwipsRect lanthanides = m_parts.rect(lblElem[58]);
+    const TwipsRect actinides = m_parts.rect(lblElem[90]);
     const std::array<double, 2> tops{lanthanides.top + 100, actinides.top + 100};
     for (std::size_t i = 0; i < Label2.size(); ++i) {
-        TwipsRect caption = twipsOf(Label2[i]);
+        TwipsRect caption = m_parts.rect(Label2[i]);
         caption.top = tops[i];
         caption.left = actinides.left - caption.width - 50;
-        place(Label2[i], caption);
+        m_parts.place(Label2[i], caption, Part::Chart);
     }
 }
 
 void Morvik::placeGroupNumbers()
 {
-    const TwipsRect tile = twipsOf(lblElem[0]);
-    const double firstRowTop = twipsOf(lblElem[1]).top;
+    const TwipsRect tile = m_parts.rect(lblElem[0]);
+    const double firstRowTop = m_parts.rect(lblElem[1]).top;
     for (int g = 1; g < GroupCount; ++g) {
-        TwipsRect number = twipsOf(Label1[g]);
+        TwipsRect number = m_parts.rect(Label1[g]);
         number.left = GridLayout::columnLeft(g, tile.width);
         number.top = firstRowTop - number.height - 25;
-        place(Label1[g], number);
+        m_parts.place(Label1[g], number, Part::Chart);
     }
 }
 
@@ -205,20 +212,20 @@ void Morvik::colourTiles()
     }
 }
 
-QColor Morvik::unmarkedColour(int i) const
+void Morvik::recolourTiles()
 {
-    if (const Colouring::TileColours *tiles = colouredTiles()) {
-        return fromBgr(tiles->at(static_cast<std::size_t>(i)));
+    // As a new Find does: the marks go first, so find.txt never holds the colours of an older
+    // colouring.
+    Command6_Click();
+    for (int i = 1; i <= Module1::ElemCount; ++i) {
+        setTileColor(i, unmarkedColour(i));
+        describeTile(i);
     }
-    return classColour(i);
 }
 
-const Colouring::TileColours *Morvik::colouredTiles() const
+QColor Morvik::unmarkedColour(int i) const
 {
-    if (m_propertyColours) {
-        return &m_propertyColours->tiles;
-    }
-    return m_stateColours ? &m_stateColours->tiles : nullptr;
+    return m_colouring->tileColour(i).value_or(classColour(i));
 }
 
 QColor Morvik::classColour(int i) const
@@ -240,7 +247,7 @@ void Morvik::setTileColor(int index, const QColor &color)
     // better.
     QPalette palette = lblElem[0]->palette();
     palette.setColor(QPalette::Window, color);
-    if (colouredTiles()) {
+    if (!m_colouring->byClass()) {
         palette.setColor(QPalette::WindowText, fromBgr(Colouring::captionColour(toBgr(color))));
     }
     lblElem.at(static_cast<std::size_t>(index))->setPalette(palette);
@@ -249,13 +256,7 @@ void Morvik::setTileColor(int index, const QColor &color)
 void Morvik::Option1_Click(int Index)
 {
     const WaitCursor wait;
-    for (int i = 1; i <= Module1::ElemCount; ++i) {
-        if (Index == 0) {
-            lblElem[i]->setText(text(ElemData[i][Property::Symbol]));
-        } else if (Index == 1) {
-            lblElem[i]->setText(QString::number(i));
-        }
-    }
+    captionTiles(Index);
 }
 
 void Morvik::lblElem_Click(int Index)
@@ -274,4 +275,13 @@ void Morvik::ShowProperties(int ElemNo)
         item->setData(Qt::AccessibleTextRole, spokenLine(line));
     }
     Label5->setText(Shown::sheetCaption(ElemNo));
+}
+
+QStringList Morvik::sheetOnShow() const
+{
+    QStringList lines;
+    for (int i = 0; i < PropsList->count(); ++i) {
+        lines << PropsList->item(i)->text();
+    }
+    return lines;
 }

@@ -3,21 +3,19 @@
 
 #include "window/morvik.h"
 
+#include "colouring/chartcolouring.h"
 #include "data/Module1.h"
 #include "window/clicklabel.h"
 #include "window/clipboardtext.h"
 #include "window/gridlayout.h"
 
+#include <QAction>
 #include <QApplication>
-#include <QCheckBox>
 #include <QClipboard>
-#include <QComboBox>
 #include <QKeyEvent>
 #include <QListWidget>
 #include <QPushButton>
-#include <QRadioButton>
 #include <QScrollBar>
-#include <QShortcut>
 
 namespace {
 
@@ -63,21 +61,34 @@ protected:
 
 } // namespace
 
-void Morvik::setupKeyboard()
+void Morvik::setupActions()
 {
-    const auto shortcut = [this](const QKeySequence &keys, auto handler) {
-        connect(new QShortcut(keys, this), &QShortcut::activated, this, handler);
+    // Each key is an action of the window, so that it works wherever the focus is in it; the
+    // context menus offer the same actions.
+    const auto action = [this](const QString &text, const QKeySequence &keys, auto handler) {
+        auto *entry = new QAction(text, this);
+        entry->setShortcut(keys);
+        connect(entry, &QAction::triggered, this, handler);
+        addAction(entry);
+        return entry;
     };
-    shortcut(QKeySequence::Find, [this] { Command5_Click(); });
-    shortcut(QKeySequence::Refresh, [this] { Command6_Click(); });
-    shortcut(QKeySequence(Qt::CTRL | Qt::Key_E), [this] { Label7_Click(); });
-    shortcut(QKeySequence(Qt::CTRL | Qt::Key_T), [this] { Command1_Click(); });
-    shortcut(QKeySequence::Copy, [this] { copyToClipboard(); });
-    shortcut(QKeySequence(Qt::CTRL | Qt::Key_L), [this] {
-        if (cboColourBy->isVisible()) {
-            cboColourBy->setFocus(Qt::ShortcutFocusReason);
-        }
-    });
+    action(Command5->text(), QKeySequence::Find, [this] { Command5_Click(); });
+    action(Command6->text(), QKeySequence::Refresh, [this] { Command6_Click(); });
+    action(Label7->text(), QKeySequence(Qt::CTRL | Qt::Key_E), [this] { Label7_Click(); });
+    action(Command1->text(), QKeySequence(Qt::CTRL | Qt::Key_T), [this] { Command1_Click(); });
+    action(QString(), QKeySequence::Copy, [this] { copyToClipboard(); });
+    action(QString(), QKeySequence(Qt::CTRL | Qt::Key_L), [this] { m_colouring->focusChoice(); });
+    //: Context menu entry of the chart (Ctrl+S).
+    m_actions.saveImage =
+            action(tr("Save chart as image…"), QKeySequence::Save, [this] { saveChartImage(); });
+    //: Context menu entry of both views (Ctrl+P): prints the chart and the sheet on show.
+    m_actions.print = action(tr("Print…"), QKeySequence::Print, [this] { printChart(); });
+    //: Context menu entry of both views: the printout as it will come out of the printer.
+    m_actions.preview = action(tr("Print preview…"), {}, [this] { previewPrint(); });
+    //: Context menu entry of both views (Ctrl+Shift+S): all elements and properties.
+    m_actions.saveTable =
+            action(tr("Save table as CSV…"), QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_S),
+                   [this] { saveTable(); });
 
     // The chart is one stop in the Tab order: the tile last visited takes the focus, and the
     // arrow keys move on from there.
@@ -97,16 +108,6 @@ void Morvik::setupKeyboard()
     HScroll1->setFocusPolicy(Qt::StrongFocus);
     HScroll1->installEventFilter(new ArrowsAsTheyPoint(HScroll1));
     VScroll1->setFocusPolicy(Qt::StrongFocus);
-
-    QList<QWidget *> order(lblElem.begin() + 1, lblElem.end());
-    order << cboColourBy << chkLog << Option1[0] << Option1[1] << Check1 << Label7 << PropsList;
-    for (QPushButton *header : command4) {
-        order << header;
-    }
-    order << List1[0] << HScroll1 << VScroll1 << Combo1 << Command5 << Command6 << Command1;
-    for (qsizetype i = 1; i < order.size(); ++i) {
-        setTabOrder(order[i - 1], order[i]);
-    }
     // One list of the six is enough in the Tab order: they move as one.
     for (int i = 1; i < ColumnCount; ++i) {
         List1[i]->setFocusPolicy(Qt::ClickFocus);
@@ -122,7 +123,7 @@ void Morvik::makeTabStop(int tile)
 
 void Morvik::moveTileFocus(int from, Qt::Key key)
 {
-    const TwipsRect tile = twipsOf(lblElem[from]);
+    const TwipsRect tile = m_parts.rect(lblElem[from]);
     const int to = GridLayout::neighbour(from, directionOf(key), tile.width, tile.height);
     makeTabStop(to);
     lblElem[to]->setFocus(Qt::TabFocusReason);
@@ -142,11 +143,7 @@ void Morvik::copyToClipboard()
         }
         text = clipboardRow(cells);
     } else {
-        QStringList lines;
-        for (int i = 0; i < PropsList->count(); ++i) {
-            lines << PropsList->item(i)->text();
-        }
-        text = clipboardText(lines);
+        text = clipboardText(sheetOnShow());
     }
     if (!text.isEmpty()) {
         QGuiApplication::clipboard()->setText(text);

@@ -1,10 +1,12 @@
 #include "morvik.h"
 
+#include "colouring/chartcolouring.h"
 #include "columns/roworder.h"
 #include "data/Module1.h"
 #include "window/captionfit.h"
 #include "window/clicklabel.h"
 #include "window/shown.h"
+#include "window/surface.h"
 #include "window/tabdelegate.h"
 #include "window/textrowdelegate.h"
 #include "window/wrapbutton.h"
@@ -29,24 +31,6 @@ namespace {
 QString arrayName(const char *name, int index)
 {
     return QStringLiteral("%1(%2)").arg(QLatin1String(name)).arg(index);
-}
-
-// Text drawn on the window's own surfaces, labels (WindowText) and lists (Text) alike, but not
-// on the standard controls' own faces (ButtonText), which follow the desktop.
-void setSurfaceText(QWidget *widget, Bgr color)
-{
-    QPalette palette = widget->palette();
-    palette.setColor(QPalette::WindowText, fromBgr(color));
-    palette.setColor(QPalette::Text, fromBgr(color));
-    widget->setPalette(palette);
-}
-
-void setForeground(QWidget *widget, Bgr color)
-{
-    QPalette palette = widget->palette();
-    palette.setColor(QPalette::WindowText, fromBgr(color));
-    palette.setColor(QPalette::ButtonText, fromBgr(color));
-    widget->setPalette(palette);
 }
 
 // Measured rather than asked: some monospaced fonts do not declare themselves fixed-pitch.
@@ -78,23 +62,10 @@ QFont listFont()
 
 } // namespace
 
-void Morvik::setBackground(QWidget *widget, Bgr color)
-{
-    QPalette palette = widget->palette();
-    palette.setColor(QPalette::Window, fromBgr(color));
-    palette.setColor(QPalette::Base, fromBgr(color));
-    widget->setPalette(palette);
-    widget->setAutoFillBackground(true);
-}
-
-void Morvik::fitCaption(QWidget *widget, const QString &text, int room)
-{
-    CaptionFit::fit(widget, {text}, room);
-}
-
 Morvik::Morvik(Platform &platform, QWidget *parent)
     : QWidget(parent)
     , m_platform(platform)
+    , m_parts(*this)
     , m_listedOrder(RowOrder::byNumber())
 {
     setupWindow();
@@ -108,32 +79,21 @@ Morvik::Morvik(Platform &platform, QWidget *parent)
     setupGrid();
     connectHandlers();
     Form_Load();
-    setupKeyboard();
-    setupOutput();
+    setupActions();
+    setupMenus();
+    m_parts.linkTabOrder();
 }
 
 Morvik::~Morvik() = default;
-
-void Morvik::place(QWidget *widget, const TwipsRect &rect)
-{
-    widget->setProperty("twips", QRectF(rect.left, rect.top, rect.width, rect.height));
-    widget->setGeometry(rect.toPixels());
-}
-
-TwipsRect Morvik::twipsOf(const QWidget *widget) const
-{
-    const QRectF r = widget->property("twips").toRectF();
-    return {r.left(), r.top(), r.width(), r.height()};
-}
 
 void Morvik::setupWindow()
 {
     setObjectName(QStringLiteral("Morvik"));
     setWindowTitle(Title);
-    setBackground(this, Colors::WindowBack);
+    Surface::setBackground(this, Colors::WindowBack);
     // The chart's surfaces keep their light design colours under a dark desktop theme too, so
     // the text on them keeps the design's dark colour; every control inherits it from here.
-    setSurfaceText(this, Colors::DesignText);
+    Surface::setText(this, Colors::DesignText);
     QFont base = font();
     base.setPointSize(8);
     setFont(base);
@@ -144,18 +104,16 @@ void Morvik::setupGrid()
 {
     lblElem[0] = new ClickLabel(this);
     lblElem[0]->setObjectName(arrayName("lblElem", 0));
-    place(lblElem[0], Design::lblElem0);
-    setBackground(lblElem[0], Colors::Metal);
+    m_parts.place(lblElem[0], Design::lblElem0, Part::Patterns);
+    Surface::setBackground(lblElem[0], Colors::Metal);
     lblElem[0]->setAlignment(Qt::AlignCenter);
     lblElem[0]->setCursor(Qt::PointingHandCursor);
-    lblElem[0]->hide();
 
     Label1[0] = new QLabel(QStringLiteral("#"), this);
     Label1[0]->setObjectName(arrayName("Label1", 0));
-    place(Label1[0], Design::Label1_0);
-    setBackground(Label1[0], Colors::GroupNumberBack);
-    setForeground(Label1[0], Colors::GroupNumberFore);
-    Label1[0]->hide();
+    m_parts.place(Label1[0], Design::Label1_0, Part::Patterns);
+    Surface::setBackground(Label1[0], Colors::GroupNumberBack);
+    Surface::setForeground(Label1[0], Colors::GroupNumberFore);
 
     const std::array<QString, 2> rowTexts{
             //: Caption of the detached row 58-71, bold; room for about 13 characters.
@@ -168,8 +126,8 @@ void Morvik::setupGrid()
         QFont bold = Label2[i]->font();
         bold.setBold(true);
         Label2[i]->setFont(bold);
-        place(Label2[i], Design::Label2[i]);
-        fitCaption(Label2[i], rowTexts[i], Label2[i]->width());
+        m_parts.place(Label2[i], Design::Label2[i], Part::Chart);
+        CaptionFit::fit(Label2[i], {rowTexts[i]}, Label2[i]->width());
     }
 }
 
@@ -186,33 +144,37 @@ void Morvik::setupLegend()
         Picture1[i] = new QFrame(this);
         Picture1[i]->setObjectName(arrayName("Picture1", i));
         Picture1[i]->setFrameShape(QFrame::Box);
-        place(Picture1[i], Design::Picture1[i]);
-        setBackground(Picture1[i], Colors::ClassSwatches[i]);
+        m_parts.place(Picture1[i], Design::Picture1[i], Part::ClassLegend);
+        Surface::setBackground(Picture1[i], Colors::ClassSwatches[i]);
 
         Legend[i] = new QLabel(legendTexts[i], this);
         Legend[i]->setObjectName(arrayName("Legend", i));
-        place(Legend[i], Design::Legend[i]);
-        fitCaption(Legend[i], legendTexts[i], Legend[i]->width());
+        m_parts.place(Legend[i], Design::Legend[i], Part::ClassLegend);
+        CaptionFit::fit(Legend[i], {legendTexts[i]}, Legend[i]->width());
     }
+}
+
+void Morvik::setupColouring()
+{
+    m_colouring = new ChartColouring(*this, m_parts);
+    connect(m_colouring, &ChartColouring::changed, this, &Morvik::recolourTiles);
 }
 
 void Morvik::setupColumnView()
 {
     Combo1 = new QComboBox(this);
     Combo1->setObjectName(QStringLiteral("Combo1"));
-    place(Combo1, Design::Combo1);
     //: What the ranking list shows before a choice; room for about 30 characters.
     Combo1->setPlaceholderText(tr("Choose a property"));
     //: Caption of the ranking list in the column view; room for about 9 characters.
     Combo1->setAccessibleName(tr("Rank by"));
-    Combo1->hide();
     lblRankBy = new QLabel(Combo1->accessibleName(), this);
     lblRankBy->setObjectName(QStringLiteral("lblRankBy"));
-    place(lblRankBy, Design::lblRankBy);
+    m_parts.place(lblRankBy, Design::lblRankBy, Part::Ranking);
     lblRankBy->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
-    fitCaption(lblRankBy, lblRankBy->text(), lblRankBy->width());
+    CaptionFit::fit(lblRankBy, {lblRankBy->text()}, lblRankBy->width());
     lblRankBy->setBuddy(Combo1);
-    lblRankBy->hide();
+    m_parts.place(Combo1, Design::Combo1, Part::Ranking);
 
     Label4 = new QLabel(
             //: The column view's hint, one line; room for about 80 characters.
@@ -220,16 +182,14 @@ void Morvik::setupColumnView()
                "order."),
             this);
     Label4->setObjectName(QStringLiteral("Label4"));
-    place(Label4, Design::Label4);
-    fitCaption(Label4, Label4->text(), Label4->width());
-    Label4->hide();
+    m_parts.place(Label4, Design::Label4, Part::ColumnView);
+    CaptionFit::fit(Label4, {Label4->text()}, Label4->width());
 
     // Form_Load places the headers, the lists and the scroll bars from the template tile.
     m_command4Group = new QButtonGroup(this);
     for (int i = 0; i < ColumnCount; ++i) {
         command4[i] = new WrapButton(this);
         command4[i]->setObjectName(arrayName("command4", i));
-        command4[i]->hide();
         m_command4Group->addButton(command4[i], i);
     }
     for (int i = 0; i < ColumnCount; ++i) {
@@ -240,20 +200,18 @@ void Morvik::setupColumnView()
         List1[i]->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
         List1[i]->setUniformItemSizes(true);
         List1[i]->setItemDelegate(new TextRowDelegate(List1[i]));
-        setBackground(List1[i], i == 0 ? Colors::FirstColumnBack : Colors::OtherColumnBack);
-        List1[i]->hide();
+        Surface::setBackground(List1[i],
+                               i == 0 ? Colors::FirstColumnBack : Colors::OtherColumnBack);
     }
 
     HScroll1 = new QScrollBar(Qt::Horizontal, this);
     HScroll1->setObjectName(QStringLiteral("HScroll1"));
     HScroll1->setRange(0, Design::HScroll1Max);
     HScroll1->setPageStep(Design::HScroll1PageStep);
-    HScroll1->hide();
 
     VScroll1 = new QScrollBar(Qt::Vertical, this);
     VScroll1->setObjectName(QStringLiteral("VScroll1"));
     VScroll1->setRange(0, Design::VScroll1Max);
-    VScroll1->hide();
 }
 
 void Morvik::setupOptions()
@@ -261,21 +219,21 @@ void Morvik::setupOptions()
     //: Caption of the two options below it; room for about 18 characters.
     Label3 = new QLabel(tr("Show elements by"), this);
     Label3->setObjectName(QStringLiteral("Label3"));
-    place(Label3, Design::Label3);
-    fitCaption(Label3, Label3->text(), Label3->width());
+    m_parts.place(Label3, Design::Label3, Part::Options);
+    CaptionFit::fit(Label3, {Label3->text()}, Label3->width());
 
     m_option1Group = new QButtonGroup(this);
     for (int i = 0; i < 2; ++i) {
         Option1[i] = new QRadioButton(this);
         Option1[i]->setObjectName(arrayName("Option1", i));
-        place(Option1[i], Design::Option1[i]);
+        m_parts.place(Option1[i], Design::Option1[i], Part::Options);
         m_option1Group->addButton(Option1[i], i);
     }
     Option1[0]->setChecked(true);
 
     Check1 = new QCheckBox(this);
     Check1->setObjectName(QStringLiteral("Check1"));
-    place(Check1, Design::Check1);
+    m_parts.place(Check1, Design::Check1, Part::Options);
     Check1->setChecked(true);
 
     const std::array<QString, 3> texts{
@@ -288,8 +246,8 @@ void Morvik::setupOptions()
     for (int i = 0; i < 3; ++i) {
         Label6[i] = new ClickLabel(texts[i], this);
         Label6[i]->setObjectName(arrayName("Label6", i));
-        place(Label6[i], Design::Label6[i]);
-        fitCaption(Label6[i], texts[i], Label6[i]->width());
+        m_parts.place(Label6[i], Design::Label6[i], Part::Options);
+        CaptionFit::fit(Label6[i], {texts[i]}, Label6[i]->width());
     }
     Option1[0]->setAccessibleName(texts[0]);
     Option1[1]->setAccessibleName(texts[1]);
@@ -301,10 +259,10 @@ void Morvik::setupSheet()
     //: Link that writes the sheet to a file and opens it; room for about 6 characters.
     Label7 = new ClickLabel(tr("Export"), this);
     Label7->setObjectName(QStringLiteral("Label7"));
-    place(Label7, Design::Label7);
-    setForeground(Label7, Colors::ExportFore);
+    m_parts.place(Label7, Design::Label7, Part::Sheet);
+    Surface::setForeground(Label7, Colors::ExportFore);
     Label7->setCursor(Qt::PointingHandCursor);
-    fitCaption(Label7, Label7->text(), Label7->width());
+    CaptionFit::fit(Label7, {Label7->text()}, Label7->width());
 
     //: Heading of the sheet before an element is chosen.
     Label5 = new QLabel(tr("Properties"), this);
@@ -312,16 +270,16 @@ void Morvik::setupSheet()
     QFont bold = Label5->font();
     bold.setBold(true);
     Label5->setFont(bold);
-    place(Label5, Design::Label5);
+    m_parts.place(Label5, Design::Label5, Part::Sheet);
     Label5->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
 
     PropsList = new QListWidget(this);
     PropsList->setObjectName(QStringLiteral("PropsList"));
-    place(PropsList, Design::PropsList);
+    m_parts.place(PropsList, Design::PropsList, Part::SheetList);
     PropsList->setFont(listFont());
     PropsList->setItemDelegate(new TabExpandingDelegate(PropsList));
     PropsList->setUniformItemSizes(true);
-    setBackground(PropsList, Colors::SheetBack);
+    Surface::setBackground(PropsList, Colors::SheetBack);
 }
 
 void Morvik::setupButtons()
@@ -339,7 +297,7 @@ void Morvik::setupButtons()
     for (std::size_t i = 0; i < 3; ++i) {
         *buttons[i] = new QPushButton(captions[i].first(), this);
         (*buttons[i])->setObjectName(names[i]);
-        place(*buttons[i], rects[i]);
+        m_parts.place(*buttons[i], rects[i], Part::Buttons);
         CaptionFit::fit(*buttons[i], captions[i], CaptionFit::buttonRoom(*buttons[i]));
     }
 }
@@ -348,13 +306,11 @@ void Morvik::setupWorkLists()
 {
     List2 = new QListWidget(this);
     List2->setObjectName(QStringLiteral("List2"));
-    place(List2, Design::List2);
-    List2->hide();
+    m_parts.place(List2, Design::List2, Part::Patterns);
 
     List3 = new QListWidget(this);
     List3->setObjectName(QStringLiteral("List3"));
-    place(List3, Design::List3);
-    List3->hide();
+    m_parts.place(List3, Design::List3, Part::Patterns);
 }
 
 void Morvik::connectHandlers()
@@ -401,7 +357,10 @@ void Morvik::Form_Load()
     layOutColumnView();
     buildGroupNumbers();
     buildTiles();
-    captionTiles();
+    captionTiles(m_option1Group->checkedId());
+    for (int i = 1; i <= Module1::ElemCount; ++i) {
+        describeTile(i);
+    }
     sizeAndCentreWindow();
     placeTiles();
     placeRowCaptions();

@@ -1,17 +1,25 @@
 #pragma once
 
-// Morvik is one window. Every control is a named member and the controls hold the state: the
-// view on show is the caption of Command1, the element on show is the content of PropsList,
-// the first property of the column view is the position of HScroll1, the tiles' colours are
-// the colouring chosen in cboColourBy (the states at the temperature in spnTemperature) and the
-// marks of Find. Handlers live in the folder of their feature (grid, colouring, options,
-// ranking, columns, find, export, output) and only move data between the controls and the
-// plain functions of data/ and of the feature; dialogs, folders, printing and the editor go
-// through Platform.
+// Morvik is one window. Every control of the design is a named member and the controls hold
+// the state: the view on show is the caption of Command1, the element on show is the content
+// of PropsList, the first property of the column view is the position of HScroll1, and the
+// tiles' colours are the colouring in force and the marks of Find.
+//
+// Where things go:
+// - Pure logic goes into plain functions (data/, and the feature's own files) that the tests
+//   call directly; handlers only move data between the controls and those functions.
+// - A handler of a designed control stays a Morvik member, defined in its feature's folder
+//   (window/, columns/, tools/), named after the control and the event.
+// - A feature that brings controls or a view of its own is a class in a folder of its own,
+//   owning its controls and state and signalling its changes (colouring/ChartColouring);
+//   Morvik owns one and wires it.
+// - Parts::place() is the only way a control gets a geometry: it records the control's part
+//   and design rectangle, from which the views, legends, picture and Tab order follow.
+// - Dialogs, folders, printing and the editor go through Platform.
 
 #include "platform/platform.h"
-#include "window/colouring.h"
 #include "window/design.h"
+#include "window/parts.h"
 #include "window/units.h"
 
 #include <QWidget>
@@ -20,8 +28,9 @@
 #include <optional>
 #include <vector>
 
+class ChartColouring;
 class ClickLabel;
-class ColourBar;
+class QAction;
 class QButtonGroup;
 class QCheckBox;
 class QComboBox;
@@ -36,8 +45,6 @@ class QPrinter;
 class QPushButton;
 class QRadioButton;
 class QScrollBar;
-class QSlider;
-class QSpinBox;
 
 class Morvik : public QWidget
 {
@@ -69,9 +76,6 @@ public:
     void Command5_Click(); // tools/find.cpp
     void Command6_Click(); // tools/find.cpp
     void Label7_Click(); // tools/export.cpp
-    void cboColourBy_Click(); // window/colourby.cpp
-    void chkLog_Click(); // window/colourby.cpp
-    void spnTemperature_Change(); // window/colourby.cpp
 
     // Getting the data out of the window.
     void saveTable(); // tools/savetable.cpp
@@ -79,11 +83,9 @@ public:
     void printChart(); // tools/print.cpp
     void previewPrint(); // tools/print.cpp
 
-    // The column view's sort direction (0 or 1), which every header click flips.
-    int sortDirection() const { return m_sortDirection; }
-
-    // Where Find keeps the marks it must undo (tools/find.cpp).
-    QString findFilePath() const;
+    // The register of the controls' parts and places, and the colouring of the chart.
+    Parts &parts() { return m_parts; }
+    ChartColouring &colouring() { return *m_colouring; }
 
     // Controls. Public so that tests and accessibility tools reach them by name as well.
     std::array<ClickLabel *, TileCount> lblElem{};
@@ -110,23 +112,6 @@ public:
     QPushButton *Command1 = nullptr;
     QListWidget *List2 = nullptr;
     QListWidget *List3 = nullptr;
-    // Colouring the chart by a property: the choice, and its legend (built on first use).
-    QLabel *lblColourBy = nullptr;
-    QComboBox *cboColourBy = nullptr;
-    QCheckBox *chkLog = nullptr;
-    QLabel *lblScaleLow = nullptr;
-    ColourBar *picScale = nullptr;
-    QLabel *lblScaleHigh = nullptr;
-    QLabel *lblScaleLog = nullptr;
-    QFrame *picNoData = nullptr;
-    QLabel *lblNoData = nullptr;
-    // Colouring the chart by the state of matter: its legend, and the temperature that decides
-    // it, the box and the slider in step (all built on first use).
-    std::array<QFrame *, Colouring::StateCount> picState{};
-    std::array<QLabel *, Colouring::StateCount> lblState{};
-    QSpinBox *spnTemperature = nullptr;
-    QLabel *lblKelvin = nullptr;
-    QSlider *sldTemperature = nullptr;
 
 protected:
     void paintEvent(QPaintEvent *event) override;
@@ -134,10 +119,11 @@ protected:
     void contextMenuEvent(QContextMenuEvent *event) override; // window/contextmenu.cpp
 
 private:
-    // window/morvik.cpp: construction, one step per group of controls, and placing them.
+    // window/morvik.cpp: construction, one step per group of controls.
     void setupWindow();
     void setupGrid();
     void setupLegend();
+    void setupColouring();
     void setupColumnView();
     void setupOptions();
     void setupSheet();
@@ -146,40 +132,38 @@ private:
     void connectHandlers();
     void fillPropertyList();
     void showWindowIcon();
-    void place(QWidget *widget, const TwipsRect &rect);
-    TwipsRect twipsOf(const QWidget *widget) const;
-    static void setBackground(QWidget *widget, Bgr color);
-    static void fitCaption(QWidget *widget, const QString &text, int room);
     static QLinearGradient backgroundGradient();
 
-    // window/grid.cpp: the start-up steps of the grid, and the tiles' colours.
+    // window/grid.cpp: the start-up steps of the grid, the tiles' captions and colours, and the
+    // sheet on show.
     void layOutColumnView();
     void buildGroupNumbers();
     void buildTiles();
-    void captionTiles();
+    // Every tile's caption: its symbol under option 0, its atomic number under option 1.
+    void captionTiles(int option);
     void sizeAndCentreWindow();
     void placeTiles();
     void placeRowCaptions();
     void placeGroupNumbers();
     void colourTiles();
+    // Every tile in the colours and words of the colouring in force, Find's marks undone.
+    void recolourTiles();
     // The tooltip and the names a screen reader gives tile i.
     void describeTile(int i);
     // The colour tile i shows when Find has not marked it: under the colouring in force.
     QColor unmarkedColour(int i) const;
-    // The tiles' colours of a colouring by a property or by state; none for the class colours.
-    const Colouring::TileColours *colouredTiles() const;
     QColor classColour(int i) const;
     QColor tileColor(int index) const;
     void setTileColor(int index, const QColor &color);
+    // The lines of the sheet on show, TABs included, as Export, the clipboard and the
+    // printout take them.
+    QStringList sheetOnShow() const;
 
-    // columns/columnview.cpp: the two views and the rows of the column view. Command1's
-    // caption offers the other view, and so tells which one is on show.
+    // columns/columnview.cpp: the rows of the column view. Command1's caption offers the other
+    // view, and so tells which one is on show.
     static QString columnFormat();
     static QString tableFormat();
     bool columnViewShowing() const;
-    void showColumnView(bool columns);
-    QList<QWidget *> chartControls() const;
-    QList<QWidget *> columnViewControls() const;
     // One row per element in the given order: column 0 shows column0Property, column k (1..5)
     // the property HScroll1 + 1 + k.
     void fillColumns(const std::vector<int> &elements, int column0Property);
@@ -187,25 +171,8 @@ private:
     // a header): Combo1 goes back to its placeholder.
     void showUnranked(const std::vector<int> &elements);
 
-    // window/colourby.cpp: the chart coloured by class (as designed) or by a numeric property.
-    void setupColouring();
-    void recolour();
-    void buildScaleLegend();
-    void buildStateLegend();
-    void buildTemperatureControls();
-    // The legend under the colouring in force, and with the states the temperature below it.
-    void showLegend();
-    // The legend's controls under the colouring in force: what the colours mean, never the
-    // controls that choose them (the drop-down, the Log box, the temperature).
-    QList<QWidget *> legendControls() const;
-    // The controls that set the temperature, once built; on show with the states.
-    QList<QWidget *> temperatureControls() const;
-    // "Density: 7860 kg/m^3" for tile i while the chart is coloured by a property, its state
-    // while coloured by state, else empty.
-    QString colouredValue(int i) const;
-    QString stateDescription(int i) const;
-
     // tools/find.cpp.
+    QString findFilePath() const;
     int markMatchingTiles(const QString &answer, QFile &records);
     int selectMatchingRows(const QString &answer);
     void restoreUnrecordedMarks();
@@ -214,41 +181,48 @@ private:
     void reportExportFailure(const QString &path, const QString &reason);
     void warnEditorNotStarted(const QString &path);
 
-    // window/keyboard.cpp: shortcuts, focus across the chart, and the clipboard.
-    void setupKeyboard();
+    // window/keyboard.cpp: every key of the window as an action, focus across the chart, and
+    // the clipboard.
+    void setupActions();
     void makeTabStop(int tile);
     void moveTileFocus(int from, Qt::Key key);
     void copyToClipboard();
 
-    // window/contextmenu.cpp: the ways out of the window, by key and by the context menus.
-    void setupOutput();
+    // window/contextmenu.cpp: the context menus of the two views, and how a failure of the ways
+    // out of the window is told.
+    void setupMenus();
     void reportFailure(const QString &text);
 
-    // tools/saveimage.cpp: the chart as a picture. Its surfaces are listed one by one, so that
-    // the controls around them, and any added later, stay out of it.
-    QList<QWidget *> chartSurfaces() const;
+    // tools/saveimage.cpp: the chart as a picture, drawn from the pictured parts alone, so that
+    // no control around them shows in it.
     QRect chartArea() const;
     void paintChart(QPainter &painter);
     static QString chartTitle();
-    QByteArray chartSvg();
 
     // tools/print.cpp: one printout from the print dialog and from the preview alike.
     void printout(QPrinter &printer);
 
     Platform &m_platform;
+    Parts m_parts;
+    ChartColouring *m_colouring = nullptr;
     QButtonGroup *m_option1Group = nullptr;
     QButtonGroup *m_command4Group = nullptr;
     // Find's last answer, upper-cased: the default of its next prompt.
     QString m_searchText = QStringLiteral("H");
+    // The column view's sort direction (0 or 1), which every header click flips.
     int m_sortDirection = 0;
     bool m_editorWarningOpen = false;
     // The elements in the order the column view lists them, or would list them if shown.
     std::vector<int> m_listedOrder;
-    // The colours of the property or state colouring in force, worked out once per choice (and
-    // temperature); none while the chart is coloured by class.
-    std::optional<Colouring::PropertyColours> m_propertyColours;
-    std::optional<Colouring::StateColours> m_stateColours;
     bool m_iconShown = false;
+    // The actions the context menus offer; every key of the window is an action too.
+    struct Actions
+    {
+        QAction *saveImage = nullptr;
+        QAction *print = nullptr;
+        QAction *preview = nullptr;
+        QAction *saveTable = nullptr;
+    } m_actions;
     QMenu *m_chartMenu = nullptr;
     QMenu *m_columnMenu = nullptr;
 };

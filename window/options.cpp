@@ -8,7 +8,6 @@
 #include <QCheckBox>
 #include <QLabel>
 #include <QListWidget>
-#include <QRadioButton>
 
 void Morvik::HideShowFrame(int Mode)
 {
@@ -16,8 +15,7 @@ void Morvik::HideShowFrame(int Mode)
         return;
     }
     const bool visible = Mode == 1;
-    for (QWidget *control : std::initializer_list<QWidget *>{Label3, Option1[0], Option1[1], Check1,
-                                                             Label6[0], Label6[1], Label6[2]}) {
+    for (QWidget *control : m_parts.controls(Part::Options)) {
         control->setVisible(visible);
     }
 }

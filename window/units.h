@@ -1,5 +1,6 @@
 #pragma once
 
+#include "data/bgr.h"
 #include "data/classes.h"
 
 #include <QColor>
@@ -7,7 +8,6 @@
 
 #include <array>
 #include <cmath>
-#include <cstdint>
 
 // The layout is written in twips (15 to the logical pixel) and the colours as 0x00BBGGRR, so
 // that every figure stays readable beside the design it comes from.
@@ -27,8 +27,6 @@ struct TwipsRect
 
     QRect toPixels() const { return QRect(twips(left), twips(top), twips(width), twips(height)); }
 };
-
-using Bgr = std::uint32_t;
 
 inline QColor fromBgr(Bgr bgr)
 {

@@ -32,11 +32,6 @@ double position(double v, double low, double high, bool logarithmic)
     return std::isfinite(at) ? std::clamp(at, 0.0, 1.0) : 0.0;
 }
 
-std::string withUnit(int i, int p)
-{
-    return Module1::ElemData[i][p] + Module1::propertyInfo(p).unit;
-}
-
 } // namespace
 
 Bgr scaleColour(int step)
@@ -112,8 +107,8 @@ PropertyColours byProperty(int p, bool logarithmic)
                     scaleColour(static_cast<int>(std::lround(at * (ScaleSteps - 1))));
         }
     }
-    colours.lowest = withUnit(lowest, p);
-    colours.highest = withUnit(highest, p);
+    colours.lowest = lowest;
+    colours.highest = highest;
     return colours;
 }
 

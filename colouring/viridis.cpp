@@ -4,7 +4,7 @@
 // rounded to 8 bits, written 0x00BBGGRR like every colour of the program. Entry 0 is the dark
 // end, #440154; entry 255 the light end, #FDE725.
 
-#include "window/colouring.h"
+#include "colouring/colouring.h"
 
 namespace Colouring {
 

@@ -1,6 +1,6 @@
 #include "colourbar.h"
 
-#include "window/colouring.h"
+#include "colouring/colouring.h"
 #include "window/units.h"
 
 #include <QLinearGradient>

@@ -6,15 +6,12 @@
 // works out.
 
 #include "data/Module1.h"
+#include "data/bgr.h"
 
 #include <array>
-#include <cstdint>
 #include <optional>
-#include <string>
 
 namespace Colouring {
-
-using Bgr = std::uint32_t; // 0x00BBGGRR, as every colour of the program
 
 // The scale runs viridis from its light end (the lowest value) to its dark end (the highest).
 constexpr int ScaleSteps = 256;
@@ -51,10 +48,10 @@ struct PropertyColours
     int property = 0;
     bool logarithmic = false; // false whenever the property does not allow it
     TileColours tiles{};
-    // The ends of the legend's bar: the lowest and the highest known value as stored, each
-    // followed by the property's unit suffix. Empty when no value is known.
-    std::string lowest;
-    std::string highest;
+    // The ends of the legend's bar: the element of the lowest and of the highest known value
+    // (the first of equal values), 0 when no value is known.
+    int lowest = 0;
+    int highest = 0;
 };
 
 // Colours every element by property p (1..22), on a logarithmic scale when asked and possible;

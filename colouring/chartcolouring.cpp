@@ -1,15 +1,12 @@
-// Colouring the chart: by class, as designed, by any numeric property on one sequential scale,
-// or by the state of matter at a chosen temperature, with a legend that says what the colours
-// mean.
+#include "chartcolouring.h"
 
-#include "window/morvik.h"
-
+#include "colouring/colourbar.h"
 #include "data/Module1.h"
 #include "window/captionfit.h"
-#include "window/clicklabel.h"
-#include "window/colourbar.h"
-#include "window/colouring.h"
+#include "window/design.h"
+#include "window/parts.h"
 #include "window/shown.h"
+#include "window/surface.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -34,53 +31,61 @@ QString stateName(State state)
     switch (state) {
     case State::Solid:
         //: A state of matter, in the legend and the tiles' tooltips; room for 6 characters.
-        return Morvik::tr("Solid");
+        return ChartColouring::tr("Solid");
     case State::Liquid:
         //: A state of matter, in the legend and the tiles' tooltips; room for 7 characters.
-        return Morvik::tr("Liquid");
+        return ChartColouring::tr("Liquid");
     case State::Gas:
         //: A state of matter, in the legend and the tiles' tooltips; room for 6 characters.
-        return Morvik::tr("Gas");
+        return ChartColouring::tr("Gas");
     case State::Unknown:
         break;
     }
     //: The state of an element whose known melting and boiling points cannot tell it, in the
     //: legend and the tiles' tooltips; room for 10 characters.
-    return Morvik::tr("Unknown");
+    return ChartColouring::tr("Unknown");
 }
 
 // A stored value of element i with its property's unit suffix: "7860 kg/m^3".
 QString withUnit(int i, int p)
 {
-    return Shown::text(Module1::ElemData[i][p] + Module1::propertyInfo(p).unit);
+    return Shown::text(Module1::withUnit(Module1::ElemData[i][p], p));
 }
 
 QString kelvin(int celsius)
 {
     // Whole degrees Celsius are exact in hundredths of a kelvin.
     //: A temperature in kelvin beside the box in degrees Celsius: "298.15 K".
-    return Morvik::tr("%1 K").arg(QString::number(celsius + 273.15, 'f', 2));
+    return ChartColouring::tr("%1 K").arg(QString::number(celsius + 273.15, 'f', 2));
 }
 
 } // namespace
 
-void Morvik::setupColouring()
+ChartColouring::ChartColouring(QWidget &window, Parts &parts)
+    : QObject(&window)
+    , m_window(window)
+    , m_parts(parts)
+{
+    setupChoice();
+}
+
+void ChartColouring::setupChoice()
 {
     //: Caption of the drop-down that chooses what the tiles' colours show; room for 11 characters.
-    const QString caption = tr("Colour by");
-    lblColourBy = new QLabel(caption, this);
+    const QString caption = ChartColouring::tr("Colour by");
+    lblColourBy = new QLabel(caption, &m_window);
     lblColourBy->setObjectName(QStringLiteral("lblColourBy"));
-    place(lblColourBy, Design::lblColourBy);
+    m_parts.place(lblColourBy, Design::lblColourBy, Part::ColourChoice);
     lblColourBy->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
-    fitCaption(lblColourBy, caption, lblColourBy->width());
+    CaptionFit::fit(lblColourBy, {caption}, lblColourBy->width());
 
-    cboColourBy = new QComboBox(this);
+    cboColourBy = new QComboBox(&m_window);
     cboColourBy->setObjectName(QStringLiteral("cboColourBy"));
-    place(cboColourBy, Design::cboColourBy);
+    m_parts.place(cboColourBy, Design::cboColourBy, Part::ColourChoice);
     cboColourBy->setAccessibleName(caption);
     lblColourBy->setBuddy(cboColourBy);
     //: The first entry of "Colour by": tiles coloured as metals, metalloids and non-metals.
-    cboColourBy->addItem(tr("Class"), ByClass);
+    cboColourBy->addItem(ChartColouring::tr("Class"), ByClass);
     for (int p = 1; p <= Module1::PropCount; ++p) {
         if (Module1::propertyInfo(p).numeric) {
             cboColourBy->addItem(Shown::caption(p), p);
@@ -88,29 +93,29 @@ void Morvik::setupColouring()
     }
     //: The last entry of "Colour by": tiles coloured as solid, liquid or gas at a temperature
     //: chosen below the legend.
-    cboColourBy->addItem(tr("State at temperature"), ByState);
+    cboColourBy->addItem(ChartColouring::tr("State at temperature"), ByState);
 
     //: Beside "Colour by": a logarithmic scale instead of a linear one; room for 5 characters.
-    chkLog = new QCheckBox(tr("Log"), this);
+    chkLog = new QCheckBox(ChartColouring::tr("Log"), &m_window);
     chkLog->setObjectName(QStringLiteral("chkLog"));
-    place(chkLog, Design::chkLog);
+    m_parts.place(chkLog, Design::chkLog, Part::ColourChoice);
     chkLog->setEnabled(false);
 
     connect(cboColourBy, &QComboBox::currentIndexChanged, this, [this] { cboColourBy_Click(); });
     connect(chkLog, &QCheckBox::clicked, this, [this] { chkLog_Click(); });
 }
 
-void Morvik::cboColourBy_Click()
+void ChartColouring::cboColourBy_Click()
 {
     recolour();
 }
 
-void Morvik::chkLog_Click()
+void ChartColouring::chkLog_Click()
 {
     recolour();
 }
 
-void Morvik::spnTemperature_Change()
+void ChartColouring::spnTemperature_Change()
 {
     const int celsius = spnTemperature->value();
     sldTemperature->setValue(celsius);
@@ -118,11 +123,15 @@ void Morvik::spnTemperature_Change()
     recolour();
 }
 
-void Morvik::recolour()
+void ChartColouring::focusChoice()
 {
-    // As a new Find does: the marks go first, so find.txt never holds the colours of an older
-    // colouring.
-    Command6_Click();
+    if (cboColourBy->isVisible()) {
+        cboColourBy->setFocus(Qt::ShortcutFocusReason);
+    }
+}
+
+void ChartColouring::recolour()
+{
     const int choice = cboColourBy->currentData().toInt();
     const bool logPossible = choice > ByClass && Colouring::logarithmicPossible(choice);
     chkLog->setEnabled(logPossible);
@@ -139,71 +148,81 @@ void Morvik::recolour()
     } else if (choice != ByClass) {
         m_propertyColours = Colouring::byProperty(choice, chkLog->isChecked());
     }
-    for (int i = 1; i <= Module1::ElemCount; ++i) {
-        setTileColor(i, unmarkedColour(i));
-        describeTile(i);
-    }
     showLegend();
+    emit changed();
 }
 
-void Morvik::buildScaleLegend()
+std::optional<QColor> ChartColouring::tileColour(int i) const
 {
-    const auto label = [this](const char *name, const TwipsRect &rect, Qt::Alignment alignment) {
-        auto *caption = new QLabel(this);
+    const auto at = static_cast<std::size_t>(i);
+    if (m_propertyColours) {
+        return fromBgr(m_propertyColours->tiles.at(at));
+    }
+    if (m_stateColours) {
+        return fromBgr(m_stateColours->tiles.at(at));
+    }
+    return std::nullopt;
+}
+
+void ChartColouring::buildScaleLegend()
+{
+    const auto label = [this](const char *name, const TwipsRect &rect, Part part,
+                              Qt::Alignment alignment) {
+        auto *caption = new QLabel(&m_window);
         caption->setObjectName(QLatin1String(name));
-        place(caption, rect);
+        m_parts.place(caption, rect, part);
         caption->setAlignment(alignment | Qt::AlignVCenter);
         return caption;
     };
-    lblScaleLow = label("lblScaleLow", Design::lblScaleLow, Qt::AlignRight);
-    picScale = new ColourBar(this);
+    lblScaleLow = label("lblScaleLow", Design::lblScaleLow, Part::ScaleLegend, Qt::AlignRight);
+    picScale = new ColourBar(&m_window);
     picScale->setObjectName(QStringLiteral("picScale"));
-    place(picScale, Design::picScale);
+    m_parts.place(picScale, Design::picScale, Part::ScaleLegend);
     //: The legend's bar from the lightest colour (lowest value) to the darkest (highest).
     picScale->setAccessibleName(
             tr("Colour scale, light for the lowest value, dark for the highest"));
-    lblScaleHigh = label("lblScaleHigh", Design::lblScaleHigh, Qt::AlignLeft);
+    lblScaleHigh = label("lblScaleHigh", Design::lblScaleHigh, Part::ScaleLegend, Qt::AlignLeft);
 
     //: Beside the legend's bar when its scale is logarithmic; room for 3 characters.
     const QString log = tr("log");
-    lblScaleLog = label("lblScaleLog", Design::lblScaleLog, Qt::AlignLeft);
+    lblScaleLog = label("lblScaleLog", Design::lblScaleLog, Part::ScaleLog, Qt::AlignLeft);
     lblScaleLog->setText(log);
-    fitCaption(lblScaleLog, log, lblScaleLog->width());
+    CaptionFit::fit(lblScaleLog, {log}, lblScaleLog->width());
 
-    picNoData = new QFrame(this);
+    picNoData = new QFrame(&m_window);
     picNoData->setObjectName(QStringLiteral("picNoData"));
     picNoData->setFrameShape(QFrame::Box);
-    place(picNoData, Design::picNoData);
-    setBackground(picNoData, Colouring::NoData);
+    m_parts.place(picNoData, Design::picNoData, Part::ScaleLegend);
+    Surface::setBackground(picNoData, Colouring::NoData);
     //: The legend's grey swatch, for tiles whose value is not known; room for 9 characters.
     const QString noData = tr("No data");
-    lblNoData = label("lblNoData", Design::lblNoData, Qt::AlignLeft);
+    lblNoData = label("lblNoData", Design::lblNoData, Part::ScaleLegend, Qt::AlignLeft);
     lblNoData->setText(noData);
-    fitCaption(lblNoData, noData, lblNoData->width());
+    CaptionFit::fit(lblNoData, {noData}, lblNoData->width());
 }
 
-void Morvik::buildStateLegend()
+void ChartColouring::buildStateLegend()
 {
     for (std::size_t s = 0; s < picState.size(); ++s) {
-        picState[s] = new QFrame(this);
+        picState[s] = new QFrame(&m_window);
         picState[s]->setObjectName(QStringLiteral("picState(%1)").arg(s));
         picState[s]->setFrameShape(QFrame::Box);
-        place(picState[s], Design::picState[s]);
-        setBackground(picState[s], Colouring::StateSwatches[s]);
+        m_parts.place(picState[s], Design::picState[s], Part::StateLegend);
+        Surface::setBackground(picState[s], Colouring::StateSwatches[s]);
 
         const QString caption = stateName(static_cast<State>(s));
-        lblState[s] = new QLabel(caption, this);
+        lblState[s] = new QLabel(caption, &m_window);
         lblState[s]->setObjectName(QStringLiteral("lblState(%1)").arg(s));
-        place(lblState[s], Design::lblState[s]);
-        fitCaption(lblState[s], caption, lblState[s]->width());
+        m_parts.place(lblState[s], Design::lblState[s], Part::StateLegend);
+        CaptionFit::fit(lblState[s], {caption}, lblState[s]->width());
     }
 }
 
-void Morvik::buildTemperatureControls()
+void ChartColouring::buildTemperatureControls()
 {
-    spnTemperature = new QSpinBox(this);
+    spnTemperature = new QSpinBox(&m_window);
     spnTemperature->setObjectName(QStringLiteral("spnTemperature"));
-    place(spnTemperature, Design::spnTemperature);
+    m_parts.place(spnTemperature, Design::spnTemperature, Part::Temperature);
     spnTemperature->setRange(Design::LowestCelsius, Design::HighestCelsius);
     spnTemperature->setValue(Design::RoomCelsius);
     //: The unit after the number in the temperature box, with its leading blank.
@@ -211,16 +230,16 @@ void Morvik::buildTemperatureControls()
     //: What a screen reader calls the temperature box and its slider.
     spnTemperature->setAccessibleName(tr("Temperature"));
 
-    lblKelvin = new QLabel(kelvin(Design::RoomCelsius), this);
+    lblKelvin = new QLabel(kelvin(Design::RoomCelsius), &m_window);
     lblKelvin->setObjectName(QStringLiteral("lblKelvin"));
-    place(lblKelvin, Design::lblKelvin);
+    m_parts.place(lblKelvin, Design::lblKelvin, Part::Temperature);
     lblKelvin->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
     CaptionFit::fit(lblKelvin, {kelvin(Design::LowestCelsius), kelvin(Design::HighestCelsius)},
                     lblKelvin->width());
 
-    sldTemperature = new QSlider(Qt::Horizontal, this);
+    sldTemperature = new QSlider(Qt::Horizontal, &m_window);
     sldTemperature->setObjectName(QStringLiteral("sldTemperature"));
-    place(sldTemperature, Design::sldTemperature);
+    m_parts.place(sldTemperature, Design::sldTemperature, Part::Temperature);
     sldTemperature->setRange(Design::LowestCelsius, Design::HighestCelsius);
     sldTemperature->setPageStep(Design::sldTemperaturePageStep);
     sldTemperature->setValue(Design::RoomCelsius);
@@ -230,11 +249,9 @@ void Morvik::buildTemperatureControls()
     // The box holds the temperature; the slider only moves it, so each step recolours once.
     connect(spnTemperature, &QSpinBox::valueChanged, this, [this] { spnTemperature_Change(); });
     connect(sldTemperature, &QSlider::valueChanged, spnTemperature, &QSpinBox::setValue);
-    setTabOrder(chkLog, spnTemperature);
-    setTabOrder(spnTemperature, sldTemperature);
 }
 
-void Morvik::showLegend()
+void ChartColouring::showLegend()
 {
     if (m_propertyColours && !picScale) {
         buildScaleLegend();
@@ -244,65 +261,24 @@ void Morvik::showLegend()
     }
     if (m_propertyColours) {
         // The ends' texts change with each property: each is fitted from the window's font.
-        const std::array<std::pair<QLabel *, const std::string *>, 2> ends{
-                {{lblScaleLow, &m_propertyColours->lowest},
-                 {lblScaleHigh, &m_propertyColours->highest}}};
-        for (const auto &[end, value] : ends) {
-            end->setText(Shown::text(*value));
-            end->setFont(font());
-            fitCaption(end, end->text(), end->width());
+        const int p = m_propertyColours->property;
+        const std::array<std::pair<QLabel *, int>, 2> ends{
+                {{lblScaleLow, m_propertyColours->lowest},
+                 {lblScaleHigh, m_propertyColours->highest}}};
+        for (const auto &[end, element] : ends) {
+            end->setText(element == 0 ? QString() : withUnit(element, p));
+            end->setFont(m_window.font());
+            CaptionFit::fit(end, {end->text()}, end->width());
         }
     }
-    if (columnViewShowing()) {
-        return; // the view switch shows them when the chart comes back
-    }
-    QList<QWidget *> every(Picture1.begin(), Picture1.end());
-    every.append(QList<QWidget *>(Legend.begin(), Legend.end()));
-    if (picScale) {
-        every << lblScaleLow << picScale << lblScaleHigh << lblScaleLog << picNoData << lblNoData;
-    }
-    if (picState[0]) {
-        every.append(QList<QWidget *>(picState.begin(), picState.end()));
-        every.append(QList<QWidget *>(lblState.begin(), lblState.end()));
-    }
-    every.append(temperatureControls());
-    QList<QWidget *> shown = legendControls();
-    if (m_stateColours) {
-        shown.append(temperatureControls());
-    }
-    for (QWidget *control : every) {
-        control->setVisible(shown.contains(control));
-    }
+    m_parts.setShown(Part::ClassLegend, byClass());
+    m_parts.setShown(Part::ScaleLegend, m_propertyColours.has_value());
+    m_parts.setShown(Part::ScaleLog, m_propertyColours && m_propertyColours->logarithmic);
+    m_parts.setShown(Part::StateLegend, m_stateColours.has_value());
+    m_parts.setShown(Part::Temperature, m_stateColours.has_value());
 }
 
-QList<QWidget *> Morvik::legendControls() const
-{
-    if (m_stateColours) {
-        QList<QWidget *> controls(picState.begin(), picState.end());
-        controls.append(QList<QWidget *>(lblState.begin(), lblState.end()));
-        return controls;
-    }
-    if (!m_propertyColours) {
-        QList<QWidget *> controls(Picture1.begin(), Picture1.end());
-        controls.append(QList<QWidget *>(Legend.begin(), Legend.end()));
-        return controls;
-    }
-    QList<QWidget *> controls{lblScaleLow, picScale, lblScaleHigh, picNoData, lblNoData};
-    if (m_propertyColours->logarithmic) {
-        controls << lblScaleLog;
-    }
-    return controls;
-}
-
-QList<QWidget *> Morvik::temperatureControls() const
-{
-    if (!spnTemperature) {
-        return {};
-    }
-    return {spnTemperature, lblKelvin, sldTemperature};
-}
-
-QString Morvik::colouredValue(int i) const
+QString ChartColouring::tileDescription(int i) const
 {
     if (m_stateColours) {
         return stateDescription(i);
@@ -319,7 +295,7 @@ QString Morvik::colouredValue(int i) const
     return tr("%1: %2", "a tile's value").arg(Shown::label(p), withUnit(i, p));
 }
 
-QString Morvik::stateDescription(int i) const
+QString ChartColouring::stateDescription(int i) const
 {
     const auto point = [i](Module1::Property p) {
         return Colouring::knownValue(i, p) ? withUnit(i, p) : QString();
@@ -327,24 +303,20 @@ QString Morvik::stateDescription(int i) const
     const QString melts = point(Module1::MeltingPoint);
     const QString boils = point(Module1::BoilingPoint);
     const QString state = stateName(m_stateColours->states.at(static_cast<std::size_t>(i)));
-    const int celsius = m_stateColours->celsius;
+    const QString celsius = QString::number(m_stateColours->celsius);
     if (!melts.isEmpty() && !boils.isEmpty()) {
         //: A tile's tooltip on a chart coloured by state: "Liquid at 25 °C (melts at -39 C,
         //: boils at 357 C)".
-        return tr("%1 at %2 °C (melts at %3, boils at %4)")
-                .arg(state, QString::number(celsius), melts, boils);
+        return tr("%1 at %2 °C (melts at %3, boils at %4)").arg(state, celsius, melts, boils);
     }
     if (!melts.isEmpty()) {
         //: A tile's tooltip on a chart coloured by state, for an element of unknown boiling point.
-        return tr("%1 at %2 °C (melts at %3, boiling point not known)")
-                .arg(state, QString::number(celsius), melts);
+        return tr("%1 at %2 °C (melts at %3, boiling point not known)").arg(state, celsius, melts);
     }
     if (!boils.isEmpty()) {
         //: A tile's tooltip on a chart coloured by state, for an element of unknown melting point.
-        return tr("%1 at %2 °C (melting point not known, boils at %3)")
-                .arg(state, QString::number(celsius), boils);
+        return tr("%1 at %2 °C (melting point not known, boils at %3)").arg(state, celsius, boils);
     }
     //: A tile's tooltip on a chart coloured by state, for an element with neither point known.
-    return tr("%1 at %2 °C (melting and boiling points not known)")
-            .arg(state, QString::number(celsius));
+    return tr("%1 at %2 °C (melting and boiling points not known)").arg(state, celsius);
 }
