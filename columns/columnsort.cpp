@@ -4,7 +4,6 @@
 
 #include "columns/roworder.h"
 #include "data/Module1.h"
-#include "tools/findmatch.h"
 #include "window/shown.h"
 
 #include <QCollator>
@@ -15,16 +14,6 @@
 #include <algorithm>
 
 namespace {
-
-bool namesTranslated()
-{
-    for (int i = 1; i <= Module1::ElemCount; ++i) {
-        if (FindMatch::nameTranslated(i)) {
-            return true;
-        }
-    }
-    return false;
-}
 
 // Names on show in another language sort as that language sorts them, whatever their case
 // (the translation's locale is the default one while it is installed).
@@ -56,7 +45,7 @@ void Morvik::command4_Click(int Index)
     const int property = Index + HScroll1->value() + 1;
     const bool forward = m_sortDirection == 1;
     std::vector<int> order;
-    if (property == Module1::Name && namesTranslated()) {
+    if (property == Module1::Name && Shown::translated()) {
         order = byShownName(forward);
         List2->clear();
         for (const int i : order) {

@@ -197,7 +197,7 @@ void TestTranslation::translatedWindow()
     QFETCH(QString, ironCaption);
     QFETCH(QString, ironTooltip);
     const Translation translation{QLocale(locale)};
-    QCOMPARE(translation.language(), locale.left(2));
+    QCOMPARE(Translation::installed(), locale.left(2));
     rebuildWindow();
     QCOMPARE(m_window->Command5->text(), find);
     QCOMPARE(m_window->lblElem[26]->toolTip(), ironTooltip);
@@ -320,7 +320,7 @@ void TestTranslation::preferredEnglishWins()
 {
     // English first, German second: the program's own language.
     const Translation translation{QLocale(QStringLiteral("en_GB"))};
-    QVERIFY(translation.language().isEmpty());
+    QVERIFY(Translation::installed().isEmpty());
     rebuildWindow();
     QCOMPARE(m_window->Command5->text(), QStringLiteral("Find"));
 }

@@ -8,6 +8,7 @@
 #include "tools/findmatch.h"
 #include "tools/findrecords.h"
 #include "window/clicklabel.h"
+#include "window/shown.h"
 
 #include <QFile>
 #include <QListWidget>
@@ -101,7 +102,7 @@ int Morvik::selectMatchingRows(const QString &answer)
     const int otherName = Module1::otherNameElement(english);
     for (int row = 0; row < numbers->count(); ++row) {
         const int i = numbers->item(row)->text().toInt();
-        const bool translated = FindMatch::nameTranslated(i);
+        const bool translated = Shown::translated();
         if (i == otherName || FindMatch::isShownName(i, answer)
             || (translated && Ascii::upper(Module1::ElemData[i][Module1::Name]) == english)) {
             numbers->setCurrentRow(row);

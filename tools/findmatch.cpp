@@ -20,19 +20,14 @@ QString folded(const QString &text)
     return base.toUpper();
 }
 
-bool nameTranslated(int i)
-{
-    return Shown::name(i) != Shown::text(Module1::ElemData[i][Module1::Name]);
-}
-
 bool startsShownName(int i, const QString &upperAnswer)
 {
-    return nameTranslated(i) && folded(Shown::name(i)).startsWith(folded(upperAnswer));
+    return Shown::translated() && folded(Shown::name(i)).startsWith(folded(upperAnswer));
 }
 
 bool isShownName(int i, const QString &upperAnswer)
 {
-    return nameTranslated(i) && folded(Shown::name(i)) == folded(upperAnswer);
+    return Shown::translated() && folded(Shown::name(i)) == folded(upperAnswer);
 }
 
 } // namespace FindMatch

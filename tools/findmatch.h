@@ -7,11 +7,8 @@
 // name ("EIS" finds Eisen), accents ignored on both sides ("FOSFORO" finds Fósforo).
 namespace FindMatch {
 
-// Whether the element's shown name differs from its stored English one.
-bool nameTranslated(int i);
-
 // Whether the upper-cased answer starts the shown name (the chart's rule) or is the whole shown
-// name (the column view's), accents ignored; always false where the name is not translated.
+// name (the column view's), accents ignored; always false where the window is not translated.
 bool startsShownName(int i, const QString &upperAnswer);
 bool isShownName(int i, const QString &upperAnswer);
 

@@ -1,6 +1,7 @@
 #include "shown.h"
 
 #include "data/Module1.h"
+#include "window/translation.h"
 
 #include <QCoreApplication>
 
@@ -15,6 +16,11 @@ constexpr int TabSize = 8;
 using Module1::ElemData;
 
 } // namespace
+
+bool translated()
+{
+    return !Translation::installed().isEmpty();
+}
 
 QString text(const std::string &stored)
 {
@@ -47,14 +53,12 @@ QStringList sheetLines(int i)
     for (const std::string &line : Module1::SheetLines(i)) {
         lines << text(line);
     }
+    if (!translated()) {
+        return lines;
+    }
     QStringList labels;
-    bool english = name(i) == text(ElemData[i][Module1::Name]);
     for (int p = 1; p <= Module1::PropCount; ++p) {
         labels << label(p);
-        english = english && labels.back() == QLatin1String(Module1::propertyInfo(p).label);
-    }
-    if (english) {
-        return lines;
     }
     const auto longest =
             std::max_element(labels.begin(), labels.end(), [](const QString &a, const QString &b) {
@@ -62,10 +66,11 @@ QStringList sheetLines(int i)
             })->size();
     for (int p = 1; p <= Module1::PropCount; ++p) {
         const QString &shownLabel = labels[p - 1];
-        const QString value = p == Module1::Name ? name(i) : text(ElemData[i][p]);
+        const QString value =
+                p == Module1::Name ? name(i) : text(Module1::withUnit(ElemData[i][p], p));
         lines[p - 1] = shownLabel
                        + QString(sheetTabs(int(shownLabel.size()), int(longest)), QLatin1Char('\t'))
-                       + value + text(ElemData[Module1::UnitRow][p]);
+                       + value;
     }
     return lines;
 }

@@ -11,6 +11,10 @@
 
 namespace Shown {
 
+// Whether a translation is installed: the names, captions and labels are then the user's
+// language's rather than the stored English ones.
+bool translated();
+
 // A stored value, unchanged.
 QString text(const std::string &stored);
 

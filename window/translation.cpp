@@ -5,6 +5,9 @@
 
 namespace {
 
+// The language of the one translation installed at a time; empty while none is.
+QString installedLanguage;
+
 bool isEnglish(const QString &language)
 {
     return language == QLatin1String("C") || language == QLatin1String("en")
@@ -22,6 +25,7 @@ Translation::Translation(const QLocale &locale)
         }
         if (m_program.load(QStringLiteral("morvik_") + language, QStringLiteral(":/i18n"))) {
             QCoreApplication::installTranslator(&m_program);
+            installedLanguage = m_program.language();
             // What follows the language, such as the order of the names, follows it too.
             m_previousDefault = QLocale();
             QLocale::setDefault(QLocale(m_program.language()));
@@ -41,10 +45,11 @@ Translation::~Translation()
     QCoreApplication::removeTranslator(&m_program);
     if (!m_program.isEmpty()) {
         QLocale::setDefault(m_previousDefault);
+        installedLanguage.clear();
     }
 }
 
-QString Translation::language() const
+QString Translation::installed()
 {
-    return m_program.isEmpty() ? QString() : m_program.language();
+    return installedLanguage;
 }

@@ -15,8 +15,9 @@ public:
     Translation(const Translation &) = delete;
     Translation &operator=(const Translation &) = delete;
 
-    // The language installed ("de"), or empty for English.
-    QString language() const;
+    // The language of the translation installed now ("de"), or empty for English: whether the
+    // window's names, captions and labels are the stored English ones.
+    static QString installed();
 
 private:
     QTranslator m_program;
