@@ -24,19 +24,16 @@ constexpr char lower(char c)
 inline std::string upper(std::string_view text)
 {
     std::string result(text);
-    std::transform(result.begin(), result.end(), result.begin(),
-                   [](char c) { return upper(c); });
+    std::transform(result.begin(), result.end(), result.begin(), [](char c) { return upper(c); });
     return result;
 }
 
 // Whether a comes before b when letter case is ignored.
 inline bool lessIgnoringCase(std::string_view a, std::string_view b)
 {
-    return std::lexicographical_compare(a.begin(), a.end(), b.begin(), b.end(),
-                                        [](char x, char y) {
-                                            return static_cast<unsigned char>(lower(x))
-                                                   < static_cast<unsigned char>(lower(y));
-                                        });
+    return std::lexicographical_compare(a.begin(), a.end(), b.begin(), b.end(), [](char x, char y) {
+        return static_cast<unsigned char>(lower(x)) < static_cast<unsigned char>(lower(y));
+    });
 }
 
 } // namespace Ascii

@@ -21,7 +21,46 @@
 #include <QSpinBox>
 #include <QTest>
 
+#include <QListWidget>
 #include <clocale>
+
+namespace {
+
+// The desktop's palette for as long as it lives, as a desktop theme sets it.
+class DesktopPalette
+{
+public:
+    explicit DesktopPalette(const QPalette &palette) { QApplication::setPalette(palette); }
+    ~DesktopPalette() { QApplication::setPalette(m_before); }
+    DesktopPalette(const DesktopPalette &) = delete;
+    DesktopPalette &operator=(const DesktopPalette &) = delete;
+
+private:
+    QPalette m_before = QApplication::palette();
+};
+
+// A dark desktop theme's palette, as Qt takes it from GNOME's Adwaita dark.
+QPalette darkDesktop()
+{
+    QPalette dark;
+    for (const auto &[role, colour] : {std::pair{QPalette::Window, "#323232"},
+                                       {QPalette::WindowText, "#f0f0f0"},
+                                       {QPalette::Base, "#242424"},
+                                       {QPalette::Text, "#f0f0f0"},
+                                       {QPalette::Button, "#323232"},
+                                       {QPalette::ButtonText, "#f0f0f0"}}) {
+        dark.setColor(role, QColor(QLatin1String(colour)));
+    }
+    return dark;
+}
+
+// The contrast ratio of two colours (WCAG 2): 1 to 21.
+double contrast(const QColor &a, const QColor &b)
+{
+    return Colouring::contrast(toBgr(a), toBgr(b));
+}
+
+} // namespace
 
 class TestColouring : public WindowTest
 {
@@ -45,8 +84,15 @@ private slots:
     void stateControls();
     void temperature_data();
     void temperature();
+    void textReadableOnEveryDesktop_data();
+    void textReadableOnEveryDesktop();
 
 private:
+    // The lowest contrast of a text with what it is drawn on: a surface of its own, or the
+    // window's background under a caption.
+    static double surfaceContrast(const QWidget *surface, QPalette::ColorRole text,
+                                  QPalette::ColorRole back);
+    double captionContrast(QWidget *caption) const;
     // Each step an entry chosen with the arrow keys on the closed list, the name of a control
     // to click, or a temperature typed into its box ("1000 °C").
     void act(const QStringList &steps);
@@ -405,6 +451,87 @@ void TestColouring::temperature()
     for (int i = 1; i < Morvik::TileCount; ++i) {
         QCOMPARE(tileColour(i), fromBgr(states.tiles[i]));
     }
+}
+
+void TestColouring::textReadableOnEveryDesktop_data()
+{
+    QTest::addColumn<QPalette>("desktop");
+    QTest::newRow("light default") << QApplication::palette();
+    QTest::newRow("dark theme") << darkDesktop();
+}
+
+void TestColouring::textReadableOnEveryDesktop()
+{
+    QFETCH(QPalette, desktop);
+    const DesktopPalette theme(desktop);
+    // The window as it opens on that desktop.
+    delete m_window;
+    m_window = new Morvik(*m_platform);
+    m_window->show();
+    QVERIFY(QTest::qWaitForWindowExposed(m_window));
+    constexpr double Readable = 4.5; // WCAG AA for text
+    click(m_window->lblElem[26]);
+    const auto tilesReadable = [this] {
+        for (int i = 1; i < Morvik::TileCount; ++i) {
+            const QWidget *tile = m_window->lblElem[i];
+            QVERIFY2(surfaceContrast(tile, QPalette::WindowText, QPalette::Window) >= Readable,
+                     qPrintable(tile->objectName()));
+        }
+    };
+    tilesReadable();
+    for (int g = 1; g < Morvik::GroupCount; ++g) {
+        const QWidget *number = m_window->Label1[g];
+        QVERIFY2(surfaceContrast(number, QPalette::WindowText, QPalette::Window) >= Readable,
+                 qPrintable(number->objectName()));
+    }
+    QVERIFY(surfaceContrast(m_window->PropsList, QPalette::Text, QPalette::Base) >= Readable);
+    QList<QWidget *> captions{m_window->Label2[0], m_window->Label2[1], m_window->Label3,
+                              m_window->Label5, m_window->Label7};
+    captions << QList<QWidget *>(m_window->Legend.begin(), m_window->Legend.end())
+             << QList<QWidget *>(m_window->Label6.begin(), m_window->Label6.end());
+    for (QWidget *caption : captions) {
+        QVERIFY2(captionContrast(caption) >= Readable, qPrintable(caption->objectName()));
+    }
+    // The states' tiles and legend, and the temperature in kelvin.
+    m_window->colouring().cboColourBy->setFocus();
+    QTest::keyClick(m_window->colouring().cboColourBy, Qt::Key_End);
+    captions = {m_window->colouring().lblKelvin};
+    captions << QList<QWidget *>(m_window->colouring().lblState.begin(),
+                                 m_window->colouring().lblState.end());
+    for (QWidget *caption : captions) {
+        QVERIFY2(captionContrast(caption) >= Readable, qPrintable(caption->objectName()));
+    }
+    tilesReadable();
+
+    enterColumnView();
+    for (const QListWidget *list : m_window->List1) {
+        QVERIFY2(surfaceContrast(list, QPalette::Text, QPalette::Base) >= Readable,
+                 qPrintable(list->objectName()));
+    }
+    for (QWidget *caption : QList<QWidget *>{m_window->Label4, m_window->lblRankBy}) {
+        QVERIFY2(captionContrast(caption) >= Readable, qPrintable(caption->objectName()));
+    }
+}
+
+double TestColouring::surfaceContrast(const QWidget *surface, QPalette::ColorRole text,
+                                      QPalette::ColorRole back)
+{
+    return contrast(surface->palette().color(text), surface->palette().color(back));
+}
+
+double TestColouring::captionContrast(QWidget *caption) const
+{
+    caption->hide();
+    const QImage under = m_window->grab(caption->geometry()).toImage();
+    caption->show();
+    const QColor text = caption->palette().color(caption->foregroundRole());
+    double lowest = 21;
+    for (int y = 0; y < under.height(); ++y) {
+        for (int x = 0; x < under.width(); ++x) {
+            lowest = std::min(lowest, contrast(text, under.pixelColor(x, y)));
+        }
+    }
+    return lowest;
 }
 
 QTEST_MAIN(TestColouring)

@@ -1,6 +1,8 @@
 // The column view: switching views, scrolling, the row kept in line, header sorting and the
 // ranking chosen from the property list.
 
+#include "caselocale.h"
+#include "columns/roworder.h"
 #include "data/Module1.h"
 #include "window/clicklabel.h"
 #include "windowtest.h"
@@ -60,6 +62,10 @@ private slots:
     void rankingByProperty();
     void rankingRefusesTextProperties_data();
     void rankingRefusesTextProperties();
+    void rankByShowsOnlyItsOwnOrder_data();
+    void rankByShowsOnlyItsOwnOrder();
+    void nameSortIgnoresLocale_data();
+    void nameSortIgnoresLocale();
 };
 
 void TestColumns::enterShowsColumns()
@@ -397,6 +403,63 @@ void TestColumns::rankingRefusesTextProperties()
     QCOMPARE(m_platform->messages.size(), 1);
     QCOMPARE(m_platform->messages[0].text, QStringLiteral("Not yet supported"));
     QCOMPARE(column(0), before);
+}
+
+void TestColumns::rankByShowsOnlyItsOwnOrder_data()
+{
+    QTest::addColumn<QString>("control"); // clicked in its middle after ranking
+    QTest::addColumn<int>("clicks");
+    QTest::addColumn<int>("shown"); // Combo1's index afterwards; -1 is its placeholder
+    QTest::newRow("ranking alone") << "HScroll1" << 0 << 2;
+    QTest::newRow("horizontal scroll") << "HScroll1" << 1 << -1;
+    QTest::newRow("header sort") << "command4(3)" << 1 << -1;
+    QTest::newRow("leaving and entering again") << "Command1" << 2 << -1;
+}
+
+void TestColumns::rankByShowsOnlyItsOwnOrder()
+{
+    QFETCH(QString, control);
+    QFETCH(int, clicks);
+    QFETCH(int, shown);
+    enterColumnView();
+    m_window->Combo1->setCurrentIndex(2);
+    emit m_window->Combo1->activated(2);
+    QCOMPARE(column(0).first(), QStringLiteral("Unnilennium"));
+    auto *widget = m_window->findChild<QWidget *>(control);
+    QVERIFY(widget);
+    for (int i = 0; i < clicks; ++i) {
+        click(widget);
+    }
+    QCOMPARE(m_window->Combo1->currentIndex(), shown);
+}
+
+void TestColumns::nameSortIgnoresLocale_data()
+{
+    QTest::addColumn<QByteArray>("locale");
+    QTest::addColumn<bool>("forward");
+    QTest::addColumn<QList<int>>("first"); // the first three rows
+    QTest::addColumn<QList<int>>("afterHydrogen"); // the three rows after hydrogen's
+    QTest::newRow("tr_TR A to Z") << QByteArray("tr_TR.UTF-8") << true << QList<int>{89, 13, 95}
+                                  << QList<int>{49, 53, 77};
+    QTest::newRow("tr_TR Z to A") << QByteArray("tr_TR.UTF-8") << false << QList<int>{40, 30, 39}
+                                  << QList<int>{67, 2, 72};
+    QTest::newRow("de_DE A to Z") << QByteArray("de_DE.UTF-8") << true << QList<int>{89, 13, 95}
+                                  << QList<int>{49, 53, 77};
+}
+
+void TestColumns::nameSortIgnoresLocale()
+{
+    QFETCH(QByteArray, locale);
+    QFETCH(bool, forward);
+    QFETCH(QList<int>, first);
+    QFETCH(QList<int>, afterHydrogen);
+    const CaseLocale caseRules(locale.constData());
+    QVERIFY2(caseRules.isSet(), "locale not installed");
+    const std::vector<int> order = RowOrder::byText(Module1::Name, forward);
+    QCOMPARE(QList<int>(order.begin(), order.begin() + 3), first);
+    const auto hydrogen = std::find(order.begin(), order.end(), 1);
+    QVERIFY(order.end() - hydrogen > 3);
+    QCOMPARE(QList<int>(hydrogen + 1, hydrogen + 4), afterHydrogen);
 }
 
 QTEST_MAIN(TestColumns)

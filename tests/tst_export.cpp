@@ -1,6 +1,7 @@
 // Export: the file written byte for byte, the editor started on it, and every way the write can
 // be refused or fail ending in a message with nothing else changed.
 
+#include "platform/qtplatform.h"
 #include "tools/exportfile.h"
 #include "window/clicklabel.h"
 #include "windowtest.h"
@@ -11,6 +12,38 @@
 #include <QListWidget>
 #include <QPushButton>
 #include <QTest>
+#include <csignal>
+#include <memory>
+#include <unistd.h>
+
+namespace {
+
+// An xdg-open of the test's own first on the PATH, for as long as it lives.
+class StandInOpener
+{
+public:
+    explicit StandInOpener(const QByteArray &script)
+        : m_path(qgetenv("PATH"))
+    {
+        QFile opener(m_bin.filePath(QStringLiteral("xdg-open")));
+        if (opener.open(QIODevice::WriteOnly)) {
+            opener.write("#!/bin/sh\n" + script + "\n");
+            opener.setPermissions(QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+        }
+        qputenv("PATH", QFile::encodeName(m_bin.path()) + ':' + m_path);
+    }
+    ~StandInOpener() { qputenv("PATH", m_path); }
+    StandInOpener(const StandInOpener &) = delete;
+    StandInOpener &operator=(const StandInOpener &) = delete;
+
+    QString filePath(const QString &name) const { return m_bin.filePath(name); }
+
+private:
+    QTemporaryDir m_bin;
+    QByteArray m_path;
+};
+
+} // namespace
 
 class TestExport : public WindowTest
 {
@@ -30,6 +63,11 @@ private slots:
     void editorNotStarted();
     void replaceFileWritesWhole_data();
     void replaceFileWritesWhole();
+    void exportNamesTheSystemsReason();
+    void editorThatGivesUpWarns_data();
+    void editorThatGivesUpWarns();
+    void openerThatGivesUpReported();
+    void closingLeavesEditorRunning();
 
 private:
     QString exportPath() const { return m_platform->tempDir.filePath("Properties.txt"); }
@@ -224,6 +262,97 @@ void TestExport::replaceFileWritesWhole()
     QVERIFY(plain.open(QIODevice::WriteOnly));
     QCOMPARE(replaceFile(fresh, bytes), std::nullopt);
     QCOMPARE(QFile::permissions(fresh), plain.permissions());
+}
+
+void TestExport::exportNamesTheSystemsReason()
+{
+    // The temporary folder exists, but a file's path in it is longer than the system allows.
+    QString folder = m_platform->tempDir.path();
+    while (folder.size() < 4080) {
+        folder += QLatin1Char('/') + QString(200, QLatin1Char('d'));
+    }
+    folder.truncate(4080);
+    QVERIFY(QDir().mkpath(folder));
+    m_platform->tempFolderOverride = folder + QLatin1Char('/');
+    click(m_window->lblElem[26]);
+    click(m_window->Label7);
+    QCOMPARE(m_platform->messages.size(), 1);
+    QVERIFY2(m_platform->messages[0].text.endsWith(qt_error_string(ENAMETOOLONG) + '.'),
+             qPrintable(m_platform->messages[0].text.right(80)));
+    QVERIFY(m_platform->editorLaunches.isEmpty());
+}
+
+void TestExport::editorThatGivesUpWarns_data()
+{
+    QTest::addColumn<bool>("starts");
+    QTest::addColumn<int>("exports");
+    QTest::addColumn<QList<int>>("givingUp"); // the editors that give up, in turn
+    QTest::addColumn<QList<int>>("givingUpWhileWarned"); // ... while the first warning is open
+    QTest::addColumn<int>("warnings");
+    QTest::newRow("started and fine") << true << 1 << QList<int>{} << QList<int>{} << 0;
+    QTest::newRow("started, then failed") << true << 1 << QList<int>{0} << QList<int>{} << 1;
+    QTest::newRow("could not start") << false << 1 << QList<int>{} << QList<int>{} << 1;
+    QTest::newRow("two failed starts, one warning each")
+            << true << 2 << QList<int>{0, 1} << QList<int>{} << 2;
+    QTest::newRow("no second warning while one is open")
+            << true << 2 << QList<int>{0} << QList<int>{1} << 1;
+}
+
+void TestExport::editorThatGivesUpWarns()
+{
+    QFETCH(bool, starts);
+    QFETCH(int, exports);
+    QFETCH(QList<int>, givingUp);
+    QFETCH(QList<int>, givingUpWhileWarned);
+    QFETCH(int, warnings);
+    m_platform->editorStarts = starts;
+    click(m_window->lblElem[26]);
+    for (int i = 0; i < exports; ++i) {
+        click(m_window->Label7);
+    }
+    QCOMPARE(m_platform->editorLaunches.size(), exports);
+    m_platform->whileMessageOpen = [this, givingUpWhileWarned] {
+        for (const int editor : givingUpWhileWarned) {
+            m_platform->editorFailures.at(static_cast<std::size_t>(editor))();
+        }
+    };
+    for (const int editor : givingUp) {
+        m_platform->editorFailures.at(static_cast<std::size_t>(editor))();
+    }
+    QCOMPARE(m_platform->messages.size(), warnings);
+    const QString exported = m_platform->tempDir.filePath(QStringLiteral("Properties.txt"));
+    for (const FakePlatform::Message &message : std::as_const(m_platform->messages)) {
+        QCOMPARE(message.icon, Platform::Icon::Warning);
+        QVERIFY(message.text.contains(exported));
+    }
+}
+
+void TestExport::openerThatGivesUpReported()
+{
+    // xdg-open on a desktop with no application for text files.
+    const StandInOpener opener("exit 3");
+    QtPlatform platform;
+    int reports = 0;
+    QVERIFY(platform.openInEditor(QStringLiteral("/tmp/Properties.txt"),
+                                  [&reports] { ++reports; }));
+    QTRY_COMPARE(reports, 1);
+}
+
+void TestExport::closingLeavesEditorRunning()
+{
+    // An editor that stays: it tells its process number and waits.
+    const StandInOpener opener("echo $$ > \"$(dirname \"$0\")/pid\"; exec sleep 60");
+    QFile pidFile(opener.filePath(QStringLiteral("pid")));
+    auto platform = std::make_unique<QtPlatform>();
+    QVERIFY(platform->openInEditor(QStringLiteral("/tmp/Properties.txt"), [] {}));
+    QTRY_VERIFY(pidFile.size() > 0);
+    QVERIFY(pidFile.open(QIODevice::ReadOnly));
+    const pid_t editor = pidFile.readAll().trimmed().toInt();
+    QVERIFY(editor > 0);
+    platform.reset(); // as when Morvik closes
+    const bool running = ::kill(editor, 0) == 0;
+    ::kill(editor, SIGTERM);
+    QVERIFY2(running, "closing ended the editor");
 }
 
 QTEST_MAIN(TestExport)

@@ -1,6 +1,7 @@
 // Find and Refresh with scripted dialogs: which tiles and rows match, the marks kept in
 // find.txt, and files that are missing, misplaced or damaged.
 
+#include "caselocale.h"
 #include "tools/findfile.h"
 #include "tools/findrecords.h"
 #include "window/clicklabel.h"
@@ -12,6 +13,14 @@
 #include <QPushButton>
 #include <QScrollBar>
 #include <QTest>
+#include <atomic>
+#include <condition_variable>
+#include <fcntl.h>
+#include <mutex>
+#include <stop_token>
+#include <sys/stat.h>
+#include <thread>
+#include <unistd.h>
 
 namespace {
 
@@ -25,7 +34,51 @@ QString formatted(const std::vector<FindRecords::Record> &records)
     return lines.join(QLatin1Char('|'));
 }
 
+// Ends a wait in open() on a pipe: once the deadline has passed it opens the pipe at both ends
+// itself, so that a window that froze on it lets the test go on and fail instead of hanging.
+class PipeWatchdog
+{
+public:
+    explicit PipeWatchdog(const QString &path)
+        : m_thread([this, name = QFile::encodeName(path)](std::stop_token stop) {
+            std::mutex mutex;
+            std::unique_lock lock(mutex);
+            std::condition_variable_any().wait_for(lock, stop, std::chrono::seconds(5),
+                                                   [] { return false; });
+            if (!stop.stop_requested()) {
+                m_fired = true;
+                ::close(::open(name.constData(), O_RDWR | O_NONBLOCK));
+            }
+        })
+    { }
+
+    bool fired() const { return m_fired; }
+
+private:
+    std::atomic<bool> m_fired = false;
+    std::jthread m_thread;
+};
+
+// What stands at a name, told without opening anything that could block: its kind, where a
+// link there points, and the content of a regular file (through the link).
+QString describe(const QString &path)
+{
+    const QFileInfo name(path);
+    QFile file(path);
+    const QByteArray content =
+            name.isFile() && file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+    return QStringLiteral("%1 %2 %3 %4")
+            .arg(name.isSymLink())
+            .arg(name.isFile())
+            .arg(name.symLinkTarget(), QString::fromUtf8(content));
+}
+
+// Plants something at find.txt; a second folder serves as another user's place.
+using Plant = void (*)(const QString &findFile, const QString &elsewhere);
+
 } // namespace
+
+Q_DECLARE_METATYPE(Plant)
 
 Q_DECLARE_METATYPE(std::optional<QString>)
 
@@ -50,8 +103,24 @@ private slots:
     void recordsParse_data();
     void recordsParse();
     void findFileFolder();
+    void blanksAroundAnswer_data();
+    void blanksAroundAnswer();
+    void plantedFindFile_data();
+    void plantedFindFile();
+    void findFileOfAnotherUser();
+    void recordedColourTrustedOnlyIfPossible_data();
+    void recordedColourTrustedOnlyIfPossible();
+    void matchingIgnoresLocale_data();
+    void matchingIgnoresLocale();
 
 private:
+    QString findFileBesideProgram() const
+    {
+        return m_platform->programDir.filePath(QStringLiteral("find.txt"));
+    }
+    // Find and Refresh work as ever, through the user's data folder, and what stands at planted
+    // is left as it was; neither ever waits on it.
+    void findAndRefreshLeave(const QString &planted);
     ElementSet redTiles() const { return tilesColoured(Palette::Found); }
 };
 
@@ -283,6 +352,151 @@ void TestFind::findFileFolder()
     QCOMPARE(::findFilePath(QStringLiteral("/nonexistent/morvik/bin"), data),
              QDir(data).filePath(QStringLiteral("find.txt")));
     QVERIFY(QFileInfo(data).isDir());
+}
+
+void TestFind::blanksAroundAnswer_data()
+{
+    QTest::addColumn<QString>("answer");
+    QTest::addColumn<ElementSet>("marked");
+    QTest::addColumn<QString>("remembered"); // the default of the next prompt
+    QTest::newRow("blanks both sides") << "  fe  " << ElementSet{26, 100} << "FE";
+    QTest::newRow("tab and blank") << "\tau " << ElementSet{79} << "AU";
+    QTest::newRow("blanks only: ends as an empty answer") << "   " << ElementSet{} << "H";
+}
+
+void TestFind::blanksAroundAnswer()
+{
+    QFETCH(QString, answer);
+    QFETCH(ElementSet, marked);
+    QFETCH(QString, remembered);
+    find(answer);
+    QCOMPARE(tilesColoured(Palette::Found), marked);
+    QVERIFY(m_platform->messages.isEmpty());
+    QCOMPARE(m_platform->prompts.size(), 1);
+    click(m_window->Command5); // the script has run out: cancelled
+    QCOMPARE(m_platform->prompts.last().defaultText, remembered);
+}
+
+void TestFind::plantedFindFile_data()
+{
+    QTest::addColumn<Plant>("plant");
+    QTest::newRow("pipe") << Plant([](const QString &findFile, const QString &) {
+        QCOMPARE(::mkfifo(QFile::encodeName(findFile).constData(), 0600), 0);
+    });
+    QTest::newRow("link to another file")
+            << Plant([](const QString &findFile, const QString &elsewhere) {
+                   QFile victim(QDir(elsewhere).filePath(QStringLiteral("victim")));
+                   QVERIFY(victim.open(QIODevice::WriteOnly));
+                   victim.write("keep me\n");
+                   victim.close();
+                   QVERIFY(QFile::link(victim.fileName(), findFile));
+               });
+    QTest::newRow("link to nothing yet")
+            << Plant([](const QString &findFile, const QString &elsewhere) {
+                   QVERIFY(QFile::link(QDir(elsewhere).filePath(QStringLiteral("new")), findFile));
+               });
+}
+
+void TestFind::plantedFindFile()
+{
+    QFETCH(Plant, plant);
+    const QTemporaryDir elsewhere;
+    plant(findFileBesideProgram(), elsewhere.path());
+    const QStringList elsewhereBefore = QDir(elsewhere.path()).entryList(QDir::Files);
+    findAndRefreshLeave(findFileBesideProgram());
+    QCOMPARE(QDir(elsewhere.path()).entryList(QDir::Files), elsewhereBefore);
+}
+
+void TestFind::findFileOfAnotherUser()
+{
+    if (!canGiveFilesAway()) {
+        QSKIP("needs root to give a file to another user");
+    }
+    QVERIFY(writeForeignFile(findFileBesideProgram(), "another user's file\n"));
+    findAndRefreshLeave(findFileBesideProgram());
+}
+
+// Find and Refresh work as ever, through the user's data folder, and what stands at planted
+// is left as it was; neither ever waits on it.
+void TestFind::findAndRefreshLeave(const QString &planted)
+{
+    const QString before = describe(planted);
+    {
+        const PipeWatchdog watchdog(planted);
+        find(QStringLiteral("fe"));
+        QVERIFY2(!watchdog.fired(), "Find waited on what stands at find.txt");
+        QCOMPARE(tilesColoured(Palette::Found), (ElementSet{26, 100}));
+        QCOMPARE(describe(planted), before);
+        QVERIFY(findFilePath().startsWith(m_platform->userDataFolder()));
+        QFile records(findFilePath());
+        QVERIFY(records.open(QIODevice::ReadOnly));
+        QCOMPARE(records.readAll().count('\n'), 2);
+        records.close();
+        click(m_window->Command6);
+        QVERIFY2(!watchdog.fired(), "Refresh waited on what stands at find.txt");
+    }
+    QVERIFY(tilesColoured(Palette::Found).empty());
+    QVERIFY(!QFile::exists(findFilePath()));
+    QCOMPARE(describe(planted), before);
+}
+
+void TestFind::recordedColourTrustedOnlyIfPossible_data()
+{
+    QTest::addColumn<QByteArray>("records"); // find.txt as it stands when Refresh reads it
+    QTest::addColumn<QColor>("iron"); // iron's colour afterwards
+    QTest::newRow("as Find wrote it") << QByteArray("26 12640511\n") << Palette::Metal;
+    QTest::newRow("black") << QByteArray("26 0\n") << Palette::Metal;
+    QTest::newRow("black with signs") << QByteArray("+26 +0\n") << Palette::Metal;
+    QTest::newRow("another class's colour") << QByteArray("26 16761024\n") << Palette::Metal;
+    QTest::newRow("red kept red") << QByteArray("26 255\n") << Palette::Metal;
+}
+
+void TestFind::recordedColourTrustedOnlyIfPossible()
+{
+    QFETCH(QByteArray, records);
+    QFETCH(QColor, iron);
+    find(QStringLiteral("fe"));
+    QVERIFY(writeFile(findFilePath(), records));
+    click(m_window->Command6);
+    QCOMPARE(tileColour(26), iron);
+    QCOMPARE(tileColour(100), Palette::Metal); // its record lost
+}
+
+void TestFind::matchingIgnoresLocale_data()
+{
+    QTest::addColumn<QByteArray>("locale");
+    QTest::addColumn<QByteArray>("answer"); // upper-cased, as the window passes it
+    QTest::addColumn<ElementSet>("matching");
+    for (const char *locale : {"tr_TR.UTF-8", "de_DE.UTF-8"}) {
+        const auto row = [locale](const char *answer) -> QTestData & {
+            return QTest::addRow("%s %s", locale, answer)
+                   << QByteArray(locale) << QByteArray(answer);
+        };
+        row("LI") << ElementSet{3};
+        row("SI") << ElementSet{14, 47};
+        row("TI") << ElementSet{22, 50};
+        row("NI") << ElementSet{7, 28, 41};
+        row("BI") << ElementSet{83};
+        row("SILICON") << ElementSet{14};
+        row("HELIUM") << ElementSet{2};
+        row("IR") << ElementSet{26, 77};
+    }
+}
+
+void TestFind::matchingIgnoresLocale()
+{
+    QFETCH(QByteArray, locale);
+    QFETCH(QByteArray, answer);
+    QFETCH(ElementSet, matching);
+    const CaseLocale caseRules(locale.constData());
+    QVERIFY2(caseRules.isSet(), "locale not installed");
+    ElementSet found;
+    for (int i = 1; i <= Module1::ElemCount; ++i) {
+        if (FindRecords::matches(i, answer.toStdString())) {
+            found.insert(i);
+        }
+    }
+    QCOMPARE(found, matching);
 }
 
 QTEST_MAIN(TestFind)
