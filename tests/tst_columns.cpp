@@ -2,6 +2,7 @@
 // ranking chosen from the property list.
 
 #include "caselocale.h"
+#include "colouring/chartcolouring.h"
 #include "columns/roworder.h"
 #include "data/Module1.h"
 #include "window/clicklabel.h"
@@ -43,6 +44,8 @@ public:
 private slots:
     void enterShowsColumns();
     void leaveRestoresTable();
+    void eachViewHidesTheOther_data();
+    void eachViewHidesTheOther();
     void scrollRefillsColumnsAndHeaders_data();
     void scrollRefillsColumnsAndHeaders();
     void reenterKeepsScrollPosition();
@@ -120,6 +123,46 @@ void TestColumns::leaveRestoresTable()
     QVERIFY(!m_window->Label4->isVisible());
     QVERIFY(!m_window->lblElem[0]->isVisible());
     QVERIFY(!m_window->Label1[0]->isVisible());
+}
+
+void TestColumns::eachViewHidesTheOther_data()
+{
+    QTest::addColumn<QString>("colouredBy"); // an entry of "Colour by", empty for the classes
+    QTest::newRow("class colours") << QString();
+    QTest::newRow("coloured by density, log") << "Density [kg/m^3]";
+    QTest::newRow("states at a temperature") << "State at temperature";
+}
+
+void TestColumns::eachViewHidesTheOther()
+{
+    QFETCH(QString, colouredBy);
+    QComboBox *choice = m_window->colouring().cboColourBy;
+    if (!colouredBy.isEmpty()) {
+        choice->setCurrentIndex(choice->findText(colouredBy));
+    }
+    if (m_window->colouring().chkLog->isEnabled()) {
+        click(m_window->colouring().chkLog);
+    }
+    // The window's real children on show, whatever made them: only the buttons, Export and the
+    // sheet's heading belong to both views.
+    const auto onShow = [this] {
+        QSet<QWidget *> shown;
+        for (QWidget *control : m_window->findChildren<QWidget *>(Qt::FindDirectChildrenOnly)) {
+            if (control->isVisible()) {
+                shown << control;
+            }
+        }
+        return shown;
+    };
+    const QSet<QWidget *> chart = onShow();
+    enterColumnView();
+    const QSet<QWidget *> columns = onShow();
+    QCOMPARE(chart & columns,
+             (QSet<QWidget *>{m_window->Command5, m_window->Command6, m_window->Command1,
+                              m_window->Label5, m_window->Label7}));
+    QVERIFY(columns.contains(m_window->List1[0]) && chart.contains(m_window->lblElem[1]));
+    click(m_window->Command1);
+    QCOMPARE(onShow(), chart);
 }
 
 void TestColumns::scrollRefillsColumnsAndHeaders_data()

@@ -70,6 +70,7 @@ private slots:
     void columnRowsAsTheStyleDrawsThem_data();
     void columnRowsAsTheStyleDrawsThem();
     void cacheFollowsTheText();
+    void cacheFollowsTheWidth();
     void tileCaptionAsALabelDrawsIt_data();
     void tileCaptionAsALabelDrawsIt();
     void tileSpokenAndPressed();
@@ -114,6 +115,31 @@ void TestDrawing::cacheFollowsTheText()
     shot(list);
     list->item(0)->setText(QStringLiteral("Gold"));
     QCOMPARE(shot(list), expected);
+}
+
+void TestDrawing::cacheFollowsTheWidth()
+{
+    // A row laid out for a narrow list (elided) is laid out again when the list grows.
+    const QString text = QStringLiteral("Jons Jacob Berzelius");
+    const auto shown = [&text](QWidget &window, bool cached, int width) {
+        QListWidget *list = addColumn(&window, cached);
+        list->setFocusPolicy(Qt::NoFocus);
+        list->resize(width, list->height());
+        list->addItem(text);
+        window.show();
+        return list;
+    };
+    QWidget expectedWindow;
+    QListWidget *expected = shown(expectedWindow, false, 190);
+    QWidget window;
+    QListWidget *list = shown(window, true, 101);
+    QVERIFY(QTest::qWaitForWindowExposed(&window));
+    QVERIFY(QTest::qWaitForWindowExposed(&expectedWindow));
+    const QImage narrow = shot(list);
+    list->resize(190, list->height());
+    QCoreApplication::processEvents(); // the view lays its rows out again
+    QVERIFY(shot(list) != narrow);
+    QCOMPARE(shot(list), shot(expected));
 }
 
 void TestDrawing::tileCaptionAsALabelDrawsIt_data()

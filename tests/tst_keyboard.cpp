@@ -1,6 +1,7 @@
 // What a keyboard user relies on: shortcuts, arrow keys across the chart, Tab order, copying,
 // and what a screen reader is told.
 
+#include "colouring/chartcolouring.h"
 #include "window/clicklabel.h"
 #include "window/clipboardtext.h"
 #include "windowtest.h"
@@ -31,7 +32,9 @@ private slots:
     void arrowKeys_data();
     void arrowKeys();
     void enterActsAsClick();
+    void tabReachesEveryControl_data();
     void tabReachesEveryControl();
+    void viewSwitchLeavesFocusOnShow();
     void scrollBarArrows_data();
     void scrollBarArrows();
     void copyInBothViews();
@@ -39,6 +42,10 @@ private slots:
     void clipboardTexts();
     void rankingOfferedInColumnView();
     void accessibleTexts();
+
+private:
+    // The window's controls on show that the Tab key stops at.
+    QList<QWidget *> tabStops() const;
 };
 
 void TestKeyboard::shortcuts()
@@ -105,42 +112,80 @@ void TestKeyboard::enterActsAsClick()
     QCOMPARE(m_window->Label5->text(), QStringLiteral("Platinum (Pt)"));
 }
 
+void TestKeyboard::tabReachesEveryControl_data()
+{
+    QTest::addColumn<QString>("colouredBy"); // an entry of "Colour by", empty for the classes
+    QTest::addColumn<bool>("columns"); // the column view rather than the chart
+    QTest::newRow("chart") << QString() << false;
+    QTest::newRow("chart coloured by density") << "Density [kg/m^3]" << false;
+    QTest::newRow("chart with the states' temperature") << "State at temperature" << false;
+    QTest::newRow("column view") << QString() << true;
+}
+
 void TestKeyboard::tabReachesEveryControl()
 {
-    const auto tabRound = [this] {
-        QList<QWidget *> reached;
-        m_window->lblElem[1]->setFocus();
-        for (int step = 0; step < 40; ++step) {
-            QWidget *now = QApplication::focusWidget();
-            if (reached.contains(now)) {
-                break;
-            }
-            reached << now;
-            QTest::keyClick(now, Qt::Key_Tab);
-        }
-        return reached;
-    };
-    QList<QWidget *> table = tabRound();
-    QCOMPARE(table.count(m_window->lblElem[1]), 1);
-    for (QWidget *control : std::initializer_list<QWidget *>{
-                 m_window->Option1[0], m_window->Check1, m_window->Label7, m_window->PropsList,
-                 m_window->Command5, m_window->Command6, m_window->Command1}) {
-        QVERIFY2(table.contains(control), qPrintable(control->objectName()));
+    QFETCH(QString, colouredBy);
+    QFETCH(bool, columns);
+    if (!colouredBy.isEmpty()) {
+        QComboBox *choice = m_window->colouring().cboColourBy;
+        choice->setCurrentIndex(choice->findText(colouredBy));
     }
-    QVERIFY(table.indexOf(m_window->Check1) < table.indexOf(m_window->Command5));
-
-    click(m_window->Command1);
-    QList<QWidget *> columns;
-    m_window->Command1->setFocus();
-    for (int step = 0; step < 20 && !columns.contains(QApplication::focusWidget()); ++step) {
-        columns << QApplication::focusWidget();
+    if (columns) {
+        enterColumnView();
+    }
+    // Every control on show that takes the focus by Tab, found among the window's real
+    // children, is reached once in one round of Tab presses.
+    const QList<QWidget *> stops = tabStops();
+    QVERIFY(stops.size() > 5);
+    (columns ? stops.first() : m_window->lblElem[1])->setFocus();
+    QList<QWidget *> reached;
+    while (!reached.contains(QApplication::focusWidget()) && reached.size() <= stops.size()) {
+        reached << QApplication::focusWidget();
         QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
     }
-    for (QWidget *control : std::initializer_list<QWidget *>{
-                 m_window->command4[0], m_window->command4[5], m_window->List1[0],
-                 m_window->HScroll1, m_window->VScroll1, m_window->Combo1}) {
-        QVERIFY2(columns.contains(control), qPrintable(control->objectName()));
+    QCOMPARE(QSet<QWidget *>(reached.begin(), reached.end()),
+             QSet<QWidget *>(stops.begin(), stops.end()));
+    QCOMPARE(reached.size(), stops.size());
+    if (!columns) {
+        // The chart first, then its options, the sheet and the buttons.
+        QVERIFY(reached.indexOf(m_window->lblElem[1]) < reached.indexOf(m_window->Check1));
+        QVERIFY(reached.indexOf(m_window->Check1) < reached.indexOf(m_window->Command5));
     }
+}
+
+void TestKeyboard::viewSwitchLeavesFocusOnShow()
+{
+    // Whatever control has the focus, the switch by its key (which takes no focus itself)
+    // leaves the focus on a control that is on show, in both directions.
+    for (const bool columns : {false, true}) {
+        if (columns) {
+            enterColumnView();
+        }
+        for (QWidget *stop : tabStops()) {
+            stop->setFocus();
+            QCOMPARE(QApplication::focusWidget(), stop);
+            QTest::keyClick(m_window, Qt::Key_T, Qt::ControlModifier);
+            QWidget *focus = QApplication::focusWidget();
+            QVERIFY2(focus && focus->isVisible(), qPrintable(stop->objectName()));
+            QTest::keyClick(m_window, Qt::Key_T, Qt::ControlModifier);
+            focus = QApplication::focusWidget();
+            QVERIFY2(focus && focus->isVisible(), qPrintable(stop->objectName()));
+        }
+    }
+}
+
+QList<QWidget *> TestKeyboard::tabStops() const
+{
+    QList<QWidget *> stops;
+    for (QWidget *control : m_window->findChildren<QWidget *>(Qt::FindDirectChildrenOnly)) {
+        const auto *option = qobject_cast<QRadioButton *>(control);
+        // Of a group of option buttons, Tab stops at the one chosen.
+        if (control->isVisible() && control->isEnabled() && (control->focusPolicy() & Qt::TabFocus)
+            && !(option && !option->isChecked())) {
+            stops << control;
+        }
+    }
+    return stops;
 }
 
 void TestKeyboard::scrollBarArrows_data()

@@ -6,6 +6,7 @@
 #include "colouring/colouring.h"
 #include "tools/csvtable.h"
 #include "window/clicklabel.h"
+#include "window/surface.h"
 #include "windowtest.h"
 
 #include <QApplication>
@@ -98,6 +99,8 @@ private slots:
     void pngShowsTheColours_data();
     void pngShowsTheColours();
     void noControlInTheImage();
+    void focusFrameBackAfterImage();
+    void controlPlacedInTheChartJoinsIt();
     void svgHoldsTheSymbols();
     void printout_data();
     void printout();
@@ -137,6 +140,8 @@ void TestOutput::csvFields_data()
                            << "\"a \"\"b\"\"\"";
     QTest::newRow("line break") << "a\nb"
                                 << "\"a\nb\"";
+    QTest::newRow("lone carriage return") << "a\rb"
+                                          << "\"a\rb\"";
     QTest::newRow("empty") << ""
                            << "";
     QTest::newRow("blanks kept") << " abmho"
@@ -307,6 +312,46 @@ void TestOutput::noControlInTheImage()
                      qPrintable(control->objectName()));
         }
     }
+}
+
+void TestOutput::focusFrameBackAfterImage()
+{
+    // The image leaves the focus frame out; the tile on screen gets it back.
+    QWidget *iron = m_window->lblElem[26];
+    iron->setFocus();
+    const QImage framed = iron->grab().toImage();
+    saveChartPng();
+    QCOMPARE(iron->grab().toImage(), framed);
+    m_window->lblElem[27]->setFocus();
+    QVERIFY(iron->grab().toImage() != framed);
+}
+
+void TestOutput::controlPlacedInTheChartJoinsIt()
+{
+    // A control placed into the chart's part with no other edit: it goes with the chart's view,
+    // it is drawn into the picture of the chart, and Tab reaches it.
+    auto *added = new QLabel(QStringLiteral("Added"), m_window);
+    added->setFocusPolicy(Qt::StrongFocus);
+    const TwipsRect rect{1035, 1290, 600, 300}; // left of row 4, under hydrogen's column
+    m_window->parts().place(added, rect, Part::Chart);
+    Surface::setBackground(added, 0x0000FF00);
+    added->show();
+
+    m_window->lblElem[1]->setFocus();
+    for (int step = 0; step < 30 && QApplication::focusWidget() != added; ++step) {
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+    }
+    QCOMPARE(QApplication::focusWidget(), added);
+    m_window->Command1->setFocus();
+
+    const QImage image = saveChartPng();
+    const QPoint corner = rect.toPixels().topLeft() + QPoint(2, 2); // beside its caption
+    QCOMPARE(image.pixelColor(2 * corner.x(), 2 * corner.y()), fromBgr(0x0000FF00));
+
+    enterColumnView();
+    QVERIFY(!added->isVisible());
+    click(m_window->Command1);
+    QVERIFY(added->isVisible());
 }
 
 void TestOutput::svgHoldsTheSymbols()

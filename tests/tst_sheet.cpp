@@ -17,6 +17,8 @@ class TestSheet : public WindowTest
 private slots:
     void clickShowsSheet();
     void secondClickReplaces();
+    void pressReleasedElsewhereIsNoClick_data();
+    void pressReleasedElsewhereIsNoClick();
     void valuesDrawnAtColumn24();
     void untickingHidesAndKeeps();
     void untickedClickChangesNothing();
@@ -44,6 +46,26 @@ void TestSheet::secondClickReplaces()
     QCOMPARE(sheet().size(), 22);
     QCOMPARE(sheet()[10], QStringLiteral("Electrical conduct.\t abmho"));
     QCOMPARE(m_window->Label5->text(), QStringLiteral("Actinium (Ac)"));
+}
+
+void TestSheet::pressReleasedElsewhereIsNoClick_data()
+{
+    QTest::addColumn<QPoint>("release"); // from the tile's top-left corner
+    QTest::addColumn<bool>("clicked");
+    QTest::newRow("released on the tile") << QPoint(10, 5) << true;
+    QTest::newRow("released left of it") << QPoint(-3, 5) << false;
+    QTest::newRow("released below it") << QPoint(10, 25) << false;
+}
+
+void TestSheet::pressReleasedElsewhereIsNoClick()
+{
+    // A user who presses on a tile and thinks better of it drags off before letting go.
+    QFETCH(QPoint, release);
+    QFETCH(bool, clicked);
+    QWidget *iron = m_window->lblElem[26];
+    QTest::mousePress(iron, Qt::LeftButton, {}, QPoint(10, 5));
+    QTest::mouseRelease(iron, Qt::LeftButton, {}, release);
+    QCOMPARE(sheet().size(), clicked ? 22 : 0);
 }
 
 void TestSheet::valuesDrawnAtColumn24()

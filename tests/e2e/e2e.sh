@@ -55,18 +55,34 @@ cp "$MORVIK" "$WORK/bin/morvik"
 "$WORK/bin/morvik" >"$WORK/morvik.log" 2>&1 &
 APP_PID=$!
 
-window=$(timeout 20 xdotool search --sync --onlyvisible --name '^Morvik$' | head -1)
-sleep 0.5
-
 click() { # click X Y, in the window's own coordinates
     xdotool mousemove --window "$window" "$1" "$2" click 1
-    sleep 0.4
 }
 pixel() { # pixel X Y -> "R,G,B" as drawn on screen, in the window's own coordinates
     import -window "$window" "$WORK/shot.png"
     convert "$WORK/shot.png" -format "%[fx:int(255*p{$1,$2}.r)],%[fx:int(255*p{$1,$2}.g)],%[fx:int(255*p{$1,$2}.b)]" info:
 }
 is() { [ "$1" = "$2" ] || { echo "    got $1, expected $2"; return 1; }; }
+# The program answers events in its own time: every check waits for what it expects, up to ten
+# seconds, instead of sleeping a guessed while.
+eventually() { # eventually COMMAND...: COMMAND holds now or within ten seconds
+    for _ in $(seq 100); do
+        "$@" >/dev/null 2>&1 && return 0
+        sleep 0.1
+    done
+    "$@" # once more, to tell why not
+}
+pixel_is() { is "$(pixel "$1" "$2")" "$3"; }           # pixel_is X Y R,G,B
+pixel_is_not() { ! is "$(pixel "$1" "$2")" "$3"; }     # pixel_is_not X Y R,G,B
+dialog_active() { # a window other than the chart has the keyboard, as a dialog does
+    local active
+    active=$(xdotool getactivewindow 2>/dev/null) && [ "$active" != "$window" ]
+}
+window_active() { [ "$(xdotool getactivewindow 2>/dev/null)" = "$window" ]; }
+open_chart() { # waits for the chart's window, painted and with the keyboard
+    window=$(timeout 20 xdotool search --sync --onlyvisible --name '^Morvik$' | head -1)
+    eventually pixel_is $IRON "$METAL" && eventually window_active
+}
 
 # Tile corners, a few pixels in from the top-left so the caption does not get in the way.
 IRON="267 91"     # column 8, row 4
@@ -75,18 +91,19 @@ OXYGEN="531 47"   # column 16, row 2
 METAL="255,224,192"
 METALLOID="192,192,255"
 NONMETAL="255,255,192"
+open_chart
 
 check "window titled Morvik" is "$(xdotool getwindowname "$window")" "Morvik"
 geometry=$(xdotool getwindowgeometry "$window" | awk '/Geometry/ {print $2}')
 check "window 660 pixels wide, tall enough" test "${geometry%x*}" = 660 -a "${geometry#*x}" -ge 396
-check "metal tile colour" is "$(pixel $IRON)" "$METAL"
-check "metalloid tile colour" is "$(pixel $SILICON)" "$METALLOID"
-check "non-metal tile colour" is "$(pixel $OXYGEN)" "$NONMETAL"
+check "metal tile colour" pixel_is $IRON "$METAL"
+check "metalloid tile colour" pixel_is $SILICON "$METALLOID"
+check "non-metal tile colour" pixel_is $OXYGEN "$NONMETAL"
 
 # Iron, then Export.
 click 279 98
 click 290 238
-sleep 0.5
+eventually test -s "$WORK/editor.log"
 printf 'Name\t\t\tIron\r\nSymbol\t\t\tFe\r\nAtomic number\t\t26\r\nAtomic weight\t\t55.847 amu\r\nAtomic radius\t\t1.720 A\r\nBoiling point\t\t3000 C\r\nMelting point\t\t1536 C\r\nDensity\t\t\t7860 kg/m^3\r\nLatent ht. of vapor\t354.1 kJ/kg\r\nLatent ht. of fusion\t15.4 kJ/kg\r\nElectrical conduct.\t0.100 abmho\r\nThermal conduct.\t75.348 W/m-C\r\nSpecific heat capacity\t0.460 kJ/kg-C\r\nIonization potential\t7.870 V\r\nElectronegativity\t1.830\r\nValency\t\t\t2\r\nEquivalent weight\t27.92 amu\r\nCrystal structure\tBody centered\r\nDiscovered by\t\t--\r\nYear of discovery\t--\r\nElectronic config.\t[Ar] 4s2 3d6\r\nApplications\t\tTools\r\n' >"$WORK/expected.txt"
 check "export writes the sheet byte for byte" cmp -s "$WORK/expected.txt" "$WORK/tmp/Properties.txt"
 check "editor started on the export" is "$(cat "$WORK/editor.log" 2>/dev/null)" "$WORK/tmp/Properties.txt"
@@ -100,21 +117,21 @@ for _ in $(seq 50); do
     sleep 0.1
 done
 check "find asks in a dialog" test -n "$dialog"
-sleep 0.3
+eventually dialog_active
 xdotool type --delay 50 "fe"
 xdotool key Return
-sleep 0.5
-check "find paints iron red" is "$(pixel $IRON)" "255,0,0"
-check "find leaves silicon alone" is "$(pixel $SILICON)" "$METALLOID"
+check "find paints iron red" eventually pixel_is $IRON "255,0,0"
+check "find leaves silicon alone" pixel_is $SILICON "$METALLOID"
+eventually window_active
 click 128 363
-check "refresh restores iron" is "$(pixel $IRON)" "$METAL"
+check "refresh restores iron" eventually pixel_is $IRON "$METAL"
 
 # Column format hides the tiles.
 click 198 363
-check "column view hides the metal tile" test "$(pixel $IRON)" != "$METAL"
-check "column view hides the non-metal tile" test "$(pixel $OXYGEN)" != "$NONMETAL"
+check "column view hides the metal tile" eventually pixel_is_not $IRON "$METAL"
+check "column view hides the non-metal tile" eventually pixel_is_not $OXYGEN "$NONMETAL"
 click 198 363
-check "table view shows the tiles again" is "$(pixel $IRON)" "$METAL"
+check "table view shows the tiles again" eventually pixel_is $IRON "$METAL"
 
 # --- Colour by a property ------------------------------------------------------------------
 # "Colour by" opened with a click and "Density [kg/m^3]" chosen with the keys: osmium's tile
@@ -125,33 +142,36 @@ TECHNETIUM="234 113" # column 7, row 5
 lightness() { # lightness "R,G,B": its luminance, 0 to 255
     echo "$1" | awk -F, '{ printf "%d", 0.2126 * $1 + 0.7152 * $2 + 0.0722 * $3 }'
 }
-click 220 32
+darker_than() { # darker_than X1 Y1 X2 Y2: the first pixel far darker than the second
+    test $(($(lightness "$(pixel "$3" "$4")") - $(lightness "$(pixel "$1" "$2")"))) -gt 100
+}
+open_colour_by() { # clicks "Colour by" and waits for its list to open over iron's tile
+    local under
+    under=$(pixel $IRON)
+    click 220 32
+    eventually pixel_is_not $IRON "$under"
+}
+open_colour_by
 xdotool key --delay 50 Down Down Down Down Down Down Return
-sleep 0.5
-check "density: osmium far darker than hydrogen" \
-    test $(($(lightness "$(pixel $HYDROGEN)") - $(lightness "$(pixel $OSMIUM)"))) -gt 100
-check "density: technetium grey, no data" is "$(pixel $TECHNETIUM)" "180,180,180"
+check "density: technetium grey, no data" eventually pixel_is $TECHNETIUM "180,180,180"
+check "density: osmium far darker than hydrogen" darker_than $OSMIUM $HYDROGEN
 xdotool key --delay 50 ctrl+l Home
-sleep 0.4
-check "class colours again" is "$(pixel $IRON)" "$METAL"
+check "class colours again" eventually pixel_is $IRON "$METAL"
 # --- end of colour by a property ------------------------------------------------------------
 
 # The context menu opens where it is asked for, over iron's tile, by the right button and by
 # the Menu key on the focused tile; Escape closes it.
 BESIDE_FE="290 104" # right of iron's caption, inside its tile
 click 279 98
-check "iron's tile before the context menu" is "$(pixel $BESIDE_FE)" "$METAL"
+check "iron's tile before the context menu" eventually pixel_is $BESIDE_FE "$METAL"
 xdotool mousemove --window "$window" 268 92 click 3
-sleep 0.4
-check "right button opens the context menu" test "$(pixel $BESIDE_FE)" != "$METAL"
+check "right button opens the context menu" eventually pixel_is_not $BESIDE_FE "$METAL"
 xdotool key Escape
-sleep 0.4
-check "escape closes the context menu" is "$(pixel $BESIDE_FE)" "$METAL"
+check "escape closes the context menu" eventually pixel_is $BESIDE_FE "$METAL"
 xdotool key Menu
-sleep 0.4
-check "menu key opens the context menu" test "$(pixel $BESIDE_FE)" != "$METAL"
+check "menu key opens the context menu" eventually pixel_is_not $BESIDE_FE "$METAL"
 xdotool key Escape
-sleep 0.4
+eventually pixel_is $BESIDE_FE "$METAL"
 
 # --- State at temperature -------------------------------------------------------------------
 # "State at temperature", the last entry, chosen with a click and the End key; 1000 typed into
@@ -159,18 +179,15 @@ sleep 0.4
 ALUMINIUM="432 69" # column 13, row 3
 SOLID="0,68,136"
 LIQUID="86,180,233"
-click 220 32
+open_colour_by
 xdotool key --delay 50 End Return
-sleep 0.5
-check "states at 25 °C: aluminium solid" is "$(pixel $ALUMINIUM)" "$SOLID"
+check "states at 25 °C: aluminium solid" eventually pixel_is $ALUMINIUM "$SOLID"
 click 130 74
 xdotool key ctrl+a
 xdotool type --delay 50 "1000"
-sleep 0.5
-check "states at 1000 °C: aluminium liquid" is "$(pixel $ALUMINIUM)" "$LIQUID"
+check "states at 1000 °C: aluminium liquid" eventually pixel_is $ALUMINIUM "$LIQUID"
 xdotool key --delay 50 ctrl+l Home
-sleep 0.4
-check "class colours after the states" is "$(pixel $IRON)" "$METAL"
+check "class colours after the states" eventually pixel_is $IRON "$METAL"
 # --- end of state at temperature ------------------------------------------------------------
 
 check "program still running" kill -0 "$APP_PID"
@@ -181,19 +198,14 @@ restart_with() { # restart_with VAR=VALUE...: ends the program and starts it aga
     wait "$APP_PID" 2>/dev/null || true
     env "$@" "$WORK/bin/morvik" >>"$WORK/morvik.log" 2>&1 &
     APP_PID=$!
-    window=$(timeout 20 xdotool search --sync --onlyvisible --name '^Morvik$' | head -1)
-    sleep 0.5
+    open_chart
 }
 answer_find() { # answer_find TEXT: clicks Find and types TEXT into its dialog
     click 71 363
-    for _ in $(seq 50); do
-        xdotool search --onlyvisible --name '^Morvik$' | grep -qv "^$window\$" && break
-        sleep 0.1
-    done
-    sleep 0.3
+    eventually dialog_active
     xdotool type --delay 50 "$1"
     xdotool key Return
-    sleep 0.5
+    eventually window_active
 }
 contrast_at_least() { # contrast_at_least RATIO W H X Y BX BY: the strongest WCAG contrast in
     # the box W x H at X,Y against the pixel at BX,BY (the surface under the text)
@@ -213,7 +225,7 @@ contrast_at_least() { # contrast_at_least RATIO W H X Y BX BY: the strongest WCA
 
 restart_with LANG=tr_TR.UTF-8 LC_ALL=tr_TR.UTF-8
 answer_find "si"
-check "Turkish locale: find paints silicon red by \"si\"" is "$(pixel $SILICON)" "255,0,0"
+check "Turkish locale: find paints silicon red by \"si\"" eventually pixel_is $SILICON "255,0,0"
 
 values_line_up() { # values_line_up FILE: every value of an exported sheet starts at one column
     iconv -f UTF-8 -t LATIN1 "$1" | LC_ALL=C awk -F '\t' '
@@ -225,11 +237,12 @@ values_line_up() { # values_line_up FILE: every value of an exported sheet start
 
 restart_with LANG=de_DE.UTF-8
 answer_find "eis"
-check "German locale: find paints iron red by \"eis\"" is "$(pixel $IRON)" "255,0,0"
+check "German locale: find paints iron red by \"eis\"" eventually pixel_is $IRON "255,0,0"
 click 128 363
+eventually pixel_is $IRON "$METAL"
 click 279 98
 click 290 238
-sleep 0.5
+eventually grep -q Eisen "$WORK/tmp/Properties.txt"
 check "German locale: the exported sheet names Eisen" grep -q $'^Name\t*Eisen\r$' "$WORK/tmp/Properties.txt"
 check "German locale: the exported sheet lines up" values_line_up "$WORK/tmp/Properties.txt"
 
