@@ -2,8 +2,10 @@
 # Start-up time and peak memory of Morvik against a bare Qt Widgets program with as many child
 # widgets, in a private Xvfb, each program started RUNS times in turn (default 20).
 #
-#   bench/startup.sh [RUNS]
+#   bench/startup.sh [RUNS] [OTHER_MORVIK]
 #
+# With OTHER_MORVIK, the binary of another build (main's, say) is started in turn with the others
+# as "other", so that a change is measured against it in one interleaved run.
 # Installs its missing Debian packages and builds what it needs in build-bench/ (or
 # $MORVIK_BENCH_BUILD) first. Each run is timed from outside by morvik_startwait: process start
 # to the window mapped, and to the window painted.
@@ -13,6 +15,7 @@ source "$(dirname "${BASH_SOURCE[0]}")/../scripts/common.sh"
 source "$ROOT/scripts/xserver.sh"
 BUILD="${MORVIK_BENCH_BUILD:-$ROOT/build-bench}"
 RUNS="${1:-20}"
+OTHER="${2:-}"
 
 ensure_packages "${BUILD_PACKAGES[@]}" "${RUN_PACKAGES[@]}" xvfb libx11-dev libxdamage-dev
 
@@ -44,24 +47,31 @@ echo "Display $DISPLAY; Morvik has $children child widgets in a ${width}x${heigh
 # The bare program in two forms: without any text (the goal's reference), and with a two-letter
 # label for each child, which adds what any program that shows text pays for its fonts.
 names=(morvik bare bare+text)
+if [ -n "$OTHER" ]; then
+    names+=(other)
+fi
+count=${#names[@]}
 run() { # run INDEX FILE: one timed start of program INDEX of names, appended to FILE
     local program=("$BUILD/morvik")
-    if [ "$1" -gt 0 ]; then
+    if [ "$1" -eq 1 ] || [ "$1" -eq 2 ]; then
         program=("$BUILD/bench/morvik_bare" "$children" "$width" "$height")
     fi
     if [ "$1" -eq 2 ]; then
         program+=(--text)
     fi
+    if [ "$1" -eq 3 ]; then
+        program=("$OTHER")
+    fi
     "$BUILD/bench/morvik_startwait" Morvik 30 "${program[@]}" >>"$2"
 }
 
 # One start of each to warm the caches, not counted; then all in turn, the first one rotating.
-for p in 0 1 2; do
+for p in $(seq 0 $((count - 1))); do
     run "$p" "$work/warmup"
 done
 for i in $(seq "$RUNS"); do
-    for k in 0 1 2; do
-        p=$(((i + k) % 3))
+    for k in $(seq 0 $((count - 1))); do
+        p=$(((i + k) % count))
         run "$p" "$work/${names[$p]}"
     done
 done
@@ -89,7 +99,11 @@ ratio() { # ratio REFERENCE COLUMN: Morvik's median over the reference program's
     paste <(summary "$work/morvik" "$2" 1) <(summary "$work/$1" "$2" 1) \
         | awk '{ printf "%.2fx", $1 / $4 }'
 }
-for reference in bare bare+text; do
+references=(bare bare+text)
+if [ -n "$OTHER" ]; then
+    references+=(other)
+fi
+for reference in "${references[@]}"; do
     echo "Morvik / $reference: painted $(ratio "$reference" 2), peak memory $(ratio "$reference" 3)"
 done
 echo "Goal: Morvik / bare at most 1.15x for each."
