@@ -11,8 +11,11 @@
 #include <QCheckBox>
 #include <QComboBox>
 #include <QLabel>
+#include <QLocale>
 #include <QSlider>
 #include <QSpinBox>
+
+#include <cmath>
 
 namespace {
 
@@ -46,17 +49,44 @@ QString stateName(State state)
     return ChartColouring::tr("Unknown");
 }
 
-// A stored value of element i with its property's unit suffix: "7860 kg/m^3".
-QString withUnit(int i, int p)
+using Module1::TemperatureScale;
+
+// What follows a number in the temperature box.
+QString degrees(TemperatureScale scale)
 {
-    return Shown::text(Module1::withUnit(Module1::ElemData[i][p], p));
+    switch (scale) {
+    case TemperatureScale::Kelvin:
+        return QStringLiteral(" K");
+    case TemperatureScale::Fahrenheit:
+        return QStringLiteral(" °F");
+    case TemperatureScale::Celsius:
+        break;
+    }
+    return QStringLiteral(" °C");
 }
 
-QString kelvin(int celsius)
+// A number to the hundredth in the language's own way, "298,15" in German, without the
+// thousands' separators that the box does not show either.
+QString hundredths(double value)
 {
-    // Whole degrees Celsius are exact in hundredths of a kelvin.
-    //: A temperature in kelvin beside the box in degrees Celsius: "298.15 K".
-    return ChartColouring::tr("%1 K").arg(QString::number(celsius + 273.15, 'f', 2));
+    QLocale locale;
+    locale.setNumberOptions(QLocale::OmitGroupSeparator);
+    return locale.toString(value, 'f', 2);
+}
+
+// The temperature beside the box, to the hundredth (whole degrees Celsius are exact there): in
+// kelvin, or in degrees Celsius where the box is in kelvin. "298.15 K".
+QString besideTheBox(double celsius)
+{
+    const bool kelvin = Shown::temperatureScale() == TemperatureScale::Kelvin;
+    const TemperatureScale beside = kelvin ? TemperatureScale::Celsius : TemperatureScale::Kelvin;
+    return hundredths(Module1::fromCelsius(celsius, beside)) + degrees(beside);
+}
+
+// A number of degrees Celsius in the scale on show, rounded to whole degrees.
+int inScale(double celsius)
+{
+    return static_cast<int>(std::lround(Module1::fromCelsius(celsius, Shown::temperatureScale())));
 }
 
 } // namespace
@@ -117,10 +147,38 @@ void ChartColouring::chkLog_Click()
 
 void ChartColouring::spnTemperature_Change()
 {
-    const int celsius = spnTemperature->value();
-    sldTemperature->setValue(celsius);
-    lblKelvin->setText(kelvin(celsius));
+    m_celsius = Module1::toCelsius(spnTemperature->value(), Shown::temperatureScale());
+    sldTemperature->setValue(spnTemperature->value());
+    lblKelvin->setText(besideTheBox(m_celsius));
     recolour();
+}
+
+void ChartColouring::showTemperatureScale()
+{
+    for (int i = 0; i < cboColourBy->count(); ++i) {
+        if (const int p = cboColourBy->itemData(i).toInt(); p > ByClass) {
+            cboColourBy->setItemText(i, Shown::caption(p));
+        }
+    }
+    if (spnTemperature) {
+        showTemperature();
+    }
+    showLegend();
+}
+
+void ChartColouring::showTemperature()
+{
+    // The box and the slider show the temperature in force without changing it.
+    const QSignalBlocker quietBox(spnTemperature);
+    const QSignalBlocker quietSlider(sldTemperature);
+    const int lowest = inScale(Design::LowestCelsius);
+    const int highest = inScale(Design::HighestCelsius);
+    spnTemperature->setRange(lowest, highest);
+    spnTemperature->setSuffix(degrees(Shown::temperatureScale()));
+    spnTemperature->setValue(inScale(m_celsius));
+    sldTemperature->setRange(lowest, highest);
+    sldTemperature->setValue(spnTemperature->value());
+    lblKelvin->setText(besideTheBox(m_celsius));
 }
 
 void ChartColouring::focusChoice()
@@ -144,7 +202,7 @@ void ChartColouring::recolour()
         if (!spnTemperature) {
             buildTemperatureControls();
         }
-        m_stateColours = Colouring::byState(spnTemperature->value());
+        m_stateColours = Colouring::byState(m_celsius);
     } else if (choice != ByClass) {
         m_propertyColours = Colouring::byProperty(choice, chkLog->isChecked());
     }
@@ -220,31 +278,30 @@ void ChartColouring::buildStateLegend()
 
 void ChartColouring::buildTemperatureControls()
 {
+    m_celsius = Design::RoomCelsius;
     spnTemperature = new QSpinBox(&m_window);
     spnTemperature->setObjectName(QStringLiteral("spnTemperature"));
     m_parts.place(spnTemperature, Design::spnTemperature, Part::Temperature);
-    spnTemperature->setRange(Design::LowestCelsius, Design::HighestCelsius);
-    spnTemperature->setValue(Design::RoomCelsius);
-    //: The unit after the number in the temperature box, with its leading blank.
-    spnTemperature->setSuffix(tr(" °C"));
     //: What a screen reader calls the temperature box and its slider.
     spnTemperature->setAccessibleName(tr("Temperature"));
 
-    lblKelvin = new QLabel(kelvin(Design::RoomCelsius), &m_window);
+    lblKelvin = new QLabel(&m_window);
     lblKelvin->setObjectName(QStringLiteral("lblKelvin"));
     m_parts.place(lblKelvin, Design::lblKelvin, Part::Temperature);
     lblKelvin->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
-    CaptionFit::fit(lblKelvin, {kelvin(Design::LowestCelsius), kelvin(Design::HighestCelsius)},
+    // Room for the widest it shows in any scale.
+    CaptionFit::fit(lblKelvin,
+                    {hundredths(6273.15) + degrees(TemperatureScale::Kelvin),
+                     hundredths(-273.15) + degrees(TemperatureScale::Celsius)},
                     lblKelvin->width());
 
     sldTemperature = new QSlider(Qt::Horizontal, &m_window);
     sldTemperature->setObjectName(QStringLiteral("sldTemperature"));
-    m_parts.place(sldTemperature, Design::sldTemperature, Part::Temperature);
-    sldTemperature->setRange(Design::LowestCelsius, Design::HighestCelsius);
-    sldTemperature->setPageStep(Design::sldTemperaturePageStep);
-    sldTemperature->setValue(Design::RoomCelsius);
     sldTemperature->setFocusPolicy(Qt::StrongFocus);
+    m_parts.place(sldTemperature, Design::sldTemperature, Part::Temperature);
+    sldTemperature->setPageStep(Design::sldTemperaturePageStep);
     sldTemperature->setAccessibleName(spnTemperature->accessibleName());
+    showTemperature();
 
     // The box holds the temperature; the slider only moves it, so each step recolours once.
     connect(spnTemperature, &QSpinBox::valueChanged, this, [this] { spnTemperature_Change(); });
@@ -266,7 +323,7 @@ void ChartColouring::showLegend()
                 {{lblScaleLow, m_propertyColours->lowest},
                  {lblScaleHigh, m_propertyColours->highest}}};
         for (const auto &[end, element] : ends) {
-            end->setText(element == 0 ? QString() : withUnit(element, p));
+            end->setText(element == 0 ? QString() : Shown::valueWithUnit(element, p));
             end->setFont(m_window.font());
             CaptionFit::fit(end, {end->text()}, end->width());
         }
@@ -292,31 +349,32 @@ QString ChartColouring::tileDescription(int i) const
         return tr("%1: no data").arg(Shown::label(p));
     }
     //: A tile's tooltip on a chart coloured by a property: "Density: 7860 kg/m^3".
-    return tr("%1: %2", "a tile's value").arg(Shown::label(p), withUnit(i, p));
+    return tr("%1: %2", "a tile's value").arg(Shown::label(p), Shown::valueWithUnit(i, p));
 }
 
 QString ChartColouring::stateDescription(int i) const
 {
     const auto point = [i](Module1::Property p) {
-        return Colouring::knownValue(i, p) ? withUnit(i, p) : QString();
+        return Colouring::knownValue(i, p) ? Shown::valueWithUnit(i, p) : QString();
     };
     const QString melts = point(Module1::MeltingPoint);
     const QString boils = point(Module1::BoilingPoint);
     const QString state = stateName(m_stateColours->states.at(static_cast<std::size_t>(i)));
-    const QString celsius = QString::number(m_stateColours->celsius);
+    // As the box shows it: "25 °C", "298 K".
+    const QString at = QString::number(spnTemperature->value()) + spnTemperature->suffix();
     if (!melts.isEmpty() && !boils.isEmpty()) {
         //: A tile's tooltip on a chart coloured by state: "Liquid at 25 °C (melts at -39 C,
         //: boils at 357 C)".
-        return tr("%1 at %2 °C (melts at %3, boils at %4)").arg(state, celsius, melts, boils);
+        return tr("%1 at %2 (melts at %3, boils at %4)").arg(state, at, melts, boils);
     }
     if (!melts.isEmpty()) {
         //: A tile's tooltip on a chart coloured by state, for an element of unknown boiling point.
-        return tr("%1 at %2 °C (melts at %3, boiling point not known)").arg(state, celsius, melts);
+        return tr("%1 at %2 (melts at %3, boiling point not known)").arg(state, at, melts);
     }
     if (!boils.isEmpty()) {
         //: A tile's tooltip on a chart coloured by state, for an element of unknown melting point.
-        return tr("%1 at %2 °C (melting point not known, boils at %3)").arg(state, celsius, boils);
+        return tr("%1 at %2 (melting point not known, boils at %3)").arg(state, at, boils);
     }
     //: A tile's tooltip on a chart coloured by state, for an element with neither point known.
-    return tr("%1 at %2 °C (melting and boiling points not known)").arg(state, celsius);
+    return tr("%1 at %2 (melting and boiling points not known)").arg(state, at);
 }

@@ -50,6 +50,10 @@ public:
     // Ctrl+L: the choice takes the keyboard focus, where it is on show.
     void focusChoice();
 
+    // The texts that carry a unit (the choice's captions, the legend's ends, the temperature),
+    // shown again in the temperature scale now in force. The colours stay as they are.
+    void showTemperatureScale();
+
     // The choice, always there.
     QLabel *lblColourBy = nullptr;
     QComboBox *cboColourBy = nullptr;
@@ -81,6 +85,7 @@ private:
     void buildStateLegend();
     void buildTemperatureControls();
     void showLegend();
+    void showTemperature();
     QString stateDescription(int i) const;
 
     QWidget &m_window;
@@ -89,4 +94,7 @@ private:
     // temperature); none while the chart is coloured by class.
     std::optional<Colouring::PropertyColours> m_propertyColours;
     std::optional<Colouring::StateColours> m_stateColours;
+    // The temperature of the states, in degrees Celsius whatever the scale on show, so that
+    // changing the scale never moves it.
+    double m_celsius = 25;
 };

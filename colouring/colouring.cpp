@@ -130,7 +130,7 @@ State stateOf(int i, double celsius)
                    celsius);
 }
 
-StateColours byState(int celsius)
+StateColours byState(double celsius)
 {
     StateColours colours;
     colours.celsius = celsius;

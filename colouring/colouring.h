@@ -79,11 +79,11 @@ State stateOf(int i, double celsius);
 // The chart coloured by the state of matter at one temperature.
 struct StateColours
 {
-    int celsius = 0;
+    double celsius = 0;
     std::array<State, Module1::ElemCount + 1> states{}; // by element number; entry 0 unused
     TileColours tiles{};
 };
 
-StateColours byState(int celsius);
+StateColours byState(double celsius);
 
 } // namespace Colouring

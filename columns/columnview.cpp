@@ -53,13 +53,9 @@ void Morvik::fillColumns(const std::vector<int> &elements, int column0Property)
         column.reserve(static_cast<qsizetype>(elements.size()));
     }
     for (const int j : elements) {
-        const auto &element = Module1::ElemData[j];
-        rows[0].append(column0Property == Module1::Name
-                               ? Shown::name(j)
-                               : QString::fromStdString(element[column0Property]));
+        rows[0].append(Shown::value(j, column0Property));
         for (int k = 1; k < ColumnCount; ++k) {
-            rows[static_cast<std::size_t>(k)].append(
-                    QString::fromStdString(element[firstScrolled + k]));
+            rows[static_cast<std::size_t>(k)].append(Shown::value(j, firstScrolled + k));
         }
     }
     for (int i = 0; i < ColumnCount; ++i) {

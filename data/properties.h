@@ -4,6 +4,8 @@
 // each of them: one table, read by the sheet, the column view, the sorting, the ranking, Find
 // and the colouring alike.
 
+#include "data/temperature.h"
+
 #include <string>
 #include <string_view>
 
@@ -37,7 +39,7 @@ enum Property : int {
 
 struct PropertyInfo
 {
-    const char *caption; // the column header and the entry of the property list
+    const char *caption; // the column header and the entry of the property list, before its unit
     const char *label; // the property sheet's label
     int tabs; // TABs after the label, bringing the value to character column 24
     const char *unit; // what the sheet appends to the value, with its own leading blank
@@ -48,11 +50,12 @@ struct PropertyInfo
 
 // The entry of property p (1..22); std::out_of_range for any other number. Its texts are
 // English: the window shows them through its translations (contexts "Property" for captions,
-// "SheetLabel" for labels).
+// "SheetLabel" for labels). A caption is shown with its unit in brackets, "Density [kg/m^3]".
 const PropertyInfo &propertyInfo(int p);
 
-// A value of property p followed by the property's unit suffix, as every view shows it:
-// "7860 kg/m^3", "Iron".
-std::string withUnit(std::string_view value, int p);
+// A stored value of property p followed by the property's unit suffix, as every view shows
+// it: "7860 kg/m^3", "Iron"; a temperature converted to the scale first ("3273 K").
+std::string withUnit(std::string_view value, int p,
+                     TemperatureScale scale = TemperatureScale::Celsius);
 
 } // namespace Module1

@@ -5,6 +5,7 @@
 #include "colouring/chartcolouring.h"
 #include "colouring/colourbar.h"
 #include "tools/findrecords.h"
+#include "units/temperatureunits.h"
 #include "window/clicklabel.h"
 #include "windowtest.h"
 
@@ -84,6 +85,8 @@ private slots:
     void stateControls();
     void temperature_data();
     void temperature();
+    void statesAlikeInEveryScale_data();
+    void statesAlikeInEveryScale();
     void textReadableOnEveryDesktop_data();
     void textReadableOnEveryDesktop();
 
@@ -162,9 +165,9 @@ void TestColouring::choice()
     }
     QCOMPARE(entries.join('|'),
              "Class|Atomic no.|Atomic wt. [amu]|Atomic radius [A]|Boiling point [C]|"
-             "Melting point [C]|Density [kg/m^3]|Latent ht. of vapor [J/kg]|"
-             "Latent ht. of fusion [J/kg]|Elect. cond. [abmho]|Thermal cond. [W/m-C]|"
-             "Sp ht capacity [J/kg-C]|Ionization potential [V]|Electro negativity|Valency|"
+             "Melting point [C]|Density [kg/m^3]|Latent ht. of vapor [kJ/mol]|"
+             "Latent ht. of fusion [kJ/mol]|Elect. cond. [10^6/ohm-cm]|Thermal cond. [W/m-C]|"
+             "Sp ht capacity [kJ/kg-C]|Ionization potential [V]|Electro negativity|Valency|"
              "Equivalent weight [amu]|Year of discovery|State at temperature");
     QCOMPARE(m_window->colouring().cboColourBy->currentText(), QStringLiteral("Class"));
     QCOMPARE(m_window->colouring().cboColourBy->accessibleName(), QStringLiteral("Colour by"));
@@ -210,7 +213,7 @@ void TestColouring::legend_data()
     QTest::newRow("density, log, after a sheet")
             << QStringList{"lblElem(26)", "Density [kg/m^3]", "chkLog"} << "71 kg/m^3|22600 kg/m^3"
             << true;
-    QTest::newRow("widest texts") << QStringList{"Sp ht capacity [J/kg-C]", "chkLog"}
+    QTest::newRow("widest texts") << QStringList{"Sp ht capacity [kJ/kg-C]", "chkLog"}
                                   << "0.121 kJ/kg-C|14.442 kJ/kg-C" << true;
 }
 
@@ -532,6 +535,61 @@ double TestColouring::captionContrast(QWidget *caption) const
         }
     }
     return lowest;
+}
+
+void TestColouring::statesAlikeInEveryScale_data()
+{
+    QTest::addColumn<int>("scale"); // 1 kelvin, 2 Fahrenheit
+    QTest::addColumn<int>("room"); // room temperature there
+    QTest::addColumn<QString>("suffix");
+    QTest::addColumn<QString>("beside"); // the temperature beside the box, exact
+    QTest::addColumn<QString>("typed"); // ... once room temperature is typed in that scale
+    QTest::addColumn<int>("lowest");
+    QTest::addColumn<int>("highest");
+    QTest::newRow("298 K") << 1 << 298 << " K"
+                           << "25.00 °C"
+                           << "24.85 °C" << 0 << 6273;
+    QTest::newRow("77 °F") << 2 << 77 << " °F"
+                           << "298.15 K"
+                           << "298.15 K" << -459 << 10832;
+}
+
+void TestColouring::statesAlikeInEveryScale()
+{
+    QFETCH(int, scale);
+    QFETCH(int, room);
+    QFETCH(QString, suffix);
+    QFETCH(QString, beside);
+    QFETCH(QString, typed);
+    QFETCH(int, lowest);
+    QFETCH(int, highest);
+    ChartColouring &colouring = m_window->colouring();
+    colouring.cboColourBy->setCurrentIndex(colouring.cboColourBy->count() - 1);
+    QList<QColor> at25;
+    for (int i = 1; i <= Module1::ElemCount; ++i) {
+        at25 << tileColour(i);
+    }
+    const auto sameStates = [&] {
+        for (int i = 1; i <= Module1::ElemCount; ++i) {
+            QVERIFY2(tileColour(i) == at25[i - 1], qPrintable(QString::number(i)));
+        }
+    };
+    // Changing the scale changes what the box says, never the temperature.
+    m_window->units().optScale_Click(scale);
+    QSpinBox *box = colouring.spnTemperature;
+    QCOMPARE(box->value(), room);
+    QCOMPARE(box->suffix(), suffix);
+    QCOMPARE(box->minimum(), lowest);
+    QCOMPARE(box->maximum(), highest);
+    QCOMPARE(colouring.lblKelvin->text(), beside);
+    QVERIFY(m_window->lblElem[80]->toolTip().contains(QString::number(room) + suffix));
+    sameStates();
+    // Typed in that scale, room temperature gives the chart of 25 °C too.
+    box->setValue(room + 500);
+    box->setValue(room);
+    sameStates();
+    QCOMPARE(colouring.sldTemperature->value(), room);
+    QCOMPARE(colouring.lblKelvin->text(), typed);
 }
 
 QTEST_MAIN(TestColouring)

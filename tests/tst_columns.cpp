@@ -5,6 +5,7 @@
 #include "colouring/chartcolouring.h"
 #include "columns/roworder.h"
 #include "data/Module1.h"
+#include "units/temperatureunits.h"
 #include "window/clicklabel.h"
 #include "windowtest.h"
 
@@ -69,6 +70,8 @@ private slots:
     void rankByShowsOnlyItsOwnOrder();
     void nameSortIgnoresLocale_data();
     void nameSortIgnoresLocale();
+    void convertedColumnSortsAlike_data();
+    void convertedColumnSortsAlike();
 };
 
 void TestColumns::enterShowsColumns()
@@ -181,9 +184,9 @@ void TestColumns::scrollRefillsColumnsAndHeaders_data()
                        << QStringList{"Name",
                                       "Melting point [C]",
                                       "Density [kg/m^3]",
-                                      "Latent ht. of vapor [J/kg]",
-                                      "Latent ht. of fusion [J/kg]",
-                                      "Elect. cond. [abmho]"}
+                                      "Latent ht. of vapor [kJ/mol]",
+                                      "Latent ht. of fusion [kJ/mol]",
+                                      "Elect. cond. [10^6/ohm-cm]"}
                        << QStringList{"Iron", "1536", "7860", "354.1", "15.4", "0.100"};
     QTest::newRow("16") << 16 << QStringList{"Name",
                                              "Crystal structure",
@@ -503,6 +506,35 @@ void TestColumns::nameSortIgnoresLocale()
     const auto hydrogen = std::find(order.begin(), order.end(), 1);
     QVERIFY(order.end() - hydrogen > 3);
     QCOMPARE(QList<int>(hydrogen + 1, hydrogen + 4), afterHydrogen);
+}
+
+void TestColumns::convertedColumnSortsAlike_data()
+{
+    QTest::addColumn<int>("scale"); // 1 kelvin, 2 Fahrenheit
+    QTest::addColumn<int>("header"); // the boiling and melting points, unscrolled
+    QTest::newRow("boiling point in K") << 1 << 5;
+    QTest::newRow("melting point in °F") << 2 << 5;
+}
+
+void TestColumns::convertedColumnSortsAlike()
+{
+    QFETCH(int, scale);
+    QFETCH(int, header);
+    enterColumnView();
+    click(m_window->command4[header]);
+    const QStringList byCelsius = column(0);
+    click(m_window->command4[header]); // the shared direction back where it was
+    m_window->units().optScale_Click(scale);
+    click(m_window->command4[header]);
+    QCOMPARE(column(0), byCelsius);
+    // And so does ranking by the property.
+    m_window->Combo1->setCurrentIndex(Module1::MeltingPoint - 1);
+    emit m_window->Combo1->activated(Module1::MeltingPoint - 1);
+    const QStringList ranked = column(0);
+    m_window->units().optScale_Click(0);
+    QCOMPARE(column(0), ranked); // the ranking's order stays while its texts change
+    emit m_window->Combo1->activated(Module1::MeltingPoint - 1);
+    QCOMPARE(column(0), ranked);
 }
 
 QTEST_MAIN(TestColumns)

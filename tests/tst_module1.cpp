@@ -36,6 +36,8 @@ private slots:
     void propertyTable();
     void otherNames_data();
     void otherNames();
+    void temperaturesInEachScale_data();
+    void temperaturesInEachScale();
 };
 
 void TestModule1::numericValue_data()
@@ -160,20 +162,20 @@ void TestModule1::sheetLines_data()
     QTest::newRow("H symbol") << 1 << 1 << "Symbol\t\t\tH";
     QTest::newRow("H number") << 1 << 2 << "Atomic number\t\t1";
     QTest::newRow("H weight") << 1 << 3 << "Atomic weight\t\t1.008 amu";
-    QTest::newRow("H conductivity") << 1 << 10 << "Electrical conduct.\t-- abmho";
+    QTest::newRow("H conductivity") << 1 << 10 << "Electrical conduct.\t-- 10^6/ohm-cm";
     QTest::newRow("H specific heat") << 1 << 12 << "Specific heat capacity\t14.442 kJ/kg-C";
     QTest::newRow("H applications") << 1 << 21 << "Applications\t\tRocket fuel";
     QTest::newRow("Fe density") << 26 << 7 << "Density\t\t\t7860 kg/m^3";
-    QTest::newRow("Fe latent heat") << 26 << 8 << "Latent ht. of vapor\t354.1 kJ/kg";
+    QTest::newRow("Fe latent heat") << 26 << 8 << "Latent ht. of vapor\t354.1 kJ/mol";
     QTest::newRow("Fe thermal") << 26 << 11 << "Thermal conduct.\t75.348 W/m-C";
     QTest::newRow("Fe valency") << 26 << 15 << "Valency\t\t\t2";
     QTest::newRow("Fe equivalent weight") << 26 << 16 << "Equivalent weight\t27.92 amu";
     QTest::newRow("Fe crystal") << 26 << 17 << "Crystal structure\tBody centered";
     QTest::newRow("Fe discovered by") << 26 << 18 << "Discovered by\t\t--";
     QTest::newRow("Fe config") << 26 << 20 << "Electronic config.\t[Ar] 4s2 3d6";
-    QTest::newRow("Ac empty conductivity") << 89 << 10 << "Electrical conduct.\t abmho";
+    QTest::newRow("Ac empty conductivity") << 89 << 10 << "Electrical conduct.\t 10^6/ohm-cm";
     QTest::newRow("Ac missing radius") << 89 << 4 << "Atomic radius\t\t-- A";
-    QTest::newRow("Ac missing heat") << 89 << 8 << "Latent ht. of vapor\t-- kJ/kg";
+    QTest::newRow("Ac missing heat") << 89 << 8 << "Latent ht. of vapor\t-- kJ/mol";
 }
 
 void TestModule1::sheetLines()
@@ -216,9 +218,10 @@ void TestModule1::unitRowWrittenBySheet()
 {
     Module1::WriteUnitRow();
     const std::vector<std::string> units{
-            "",        "",       "",       "",       " amu",   " A",       " C", " C",
-            " kg/m^3", " kJ/kg", " kJ/kg", " abmho", " W/m-C", " kJ/kg-C", " V", "",
-            "",        " amu",   "",       "",       "",       "",         ""};
+            "",       "",         "",        "",        " amu",    " A",
+            " C",     " C",       " kg/m^3", " kJ/mol", " kJ/mol", " 10^6/ohm-cm",
+            " W/m-C", " kJ/kg-C", " V",      "",        "",        " amu",
+            "",       "",         "",        "",        ""};
     for (int p = 0; p <= 22; ++p) {
         QCOMPARE(ElemData[Module1::UnitRow][p], units[static_cast<std::size_t>(p)]);
     }
@@ -237,11 +240,11 @@ void TestModule1::propertyTable_data()
                                "Boiling point [C]",
                                "Melting point [C]",
                                "Density [kg/m^3]",
-                               "Latent ht. of vapor [J/kg]",
-                               "Latent ht. of fusion [J/kg]",
-                               "Elect. cond. [abmho]",
+                               "Latent ht. of vapor [kJ/mol]",
+                               "Latent ht. of fusion [kJ/mol]",
+                               "Elect. cond. [10^6/ohm-cm]",
                                "Thermal cond. [W/m-C]",
-                               "Sp ht capacity [J/kg-C]",
+                               "Sp ht capacity [kJ/kg-C]",
                                "Ionization potential [V]",
                                "Electro negativity",
                                "Valency",
@@ -264,7 +267,10 @@ void TestModule1::propertyTable()
     QFETCH(QString, caption);
     QFETCH(QString, flags);
     const Module1::PropertyInfo &info = Module1::propertyInfo(property);
-    QCOMPARE(QString::fromLatin1(info.caption), caption);
+    // The caption is shown with its unit, as the sheet has it, in brackets.
+    const QString unit = QString::fromLatin1(info.unit).trimmed();
+    QCOMPARE(QString::fromLatin1(info.caption) + (unit.isEmpty() ? QString() : " [" + unit + ']'),
+             caption);
     QCOMPARE(info.sortsAsText, flags.contains('t'));
     QCOMPARE(info.rankable, flags.contains('r'));
     QCOMPARE(info.numeric, flags.contains('n'));
@@ -292,6 +298,58 @@ void TestModule1::otherNames()
     QFETCH(QString, answer);
     QFETCH(int, element);
     QCOMPARE(Module1::otherNameElement(answer.toStdString()), element);
+}
+
+void TestModule1::temperaturesInEachScale_data()
+{
+    QTest::addColumn<QString>("stored");
+    QTest::addColumn<int>("property");
+    QTest::addColumn<QString>("celsius"); // each with its unit, as the sheet appends it
+    QTest::addColumn<QString>("kelvin");
+    QTest::addColumn<QString>("fahrenheit");
+    using Module1::BoilingPoint;
+    using Module1::MeltingPoint;
+    QTest::newRow("hydrogen boils") << "-253" << int(BoilingPoint) << "-253 C"
+                                    << "20 K"
+                                    << "-423 F";
+    QTest::newRow("helium melts, near zero kelvin") << "-272" << int(MeltingPoint) << "-272 C"
+                                                    << "1 K"
+                                                    << "-458 F";
+    QTest::newRow("rounds to zero Fahrenheit, not minus zero")
+            << "-18" << int(MeltingPoint) << "-18 C"
+            << "255 K"
+            << "0 F";
+    QTest::newRow("crosses zero Fahrenheit") << "-17" << int(MeltingPoint) << "-17 C"
+                                             << "256 K"
+                                             << "1 F";
+    QTest::newRow("wolfram boils") << "5930" << int(BoilingPoint) << "5930 C"
+                                   << "6203 K"
+                                   << "10706 F";
+    QTest::newRow("not known") << "--" << int(BoilingPoint) << "-- C"
+                               << "-- K"
+                               << "-- F";
+    QTest::newRow("not a temperature") << "7860" << int(Module1::Density) << "7860 kg/m^3"
+                                       << "7860 kg/m^3"
+                                       << "7860 kg/m^3";
+}
+
+void TestModule1::temperaturesInEachScale()
+{
+    QFETCH(QString, stored);
+    QFETCH(int, property);
+    QFETCH(QString, celsius);
+    QFETCH(QString, kelvin);
+    QFETCH(QString, fahrenheit);
+    using Module1::TemperatureScale;
+    const auto shown = [&](TemperatureScale scale) {
+        return QString::fromStdString(Module1::withUnit(stored.toStdString(), property, scale));
+    };
+    QCOMPARE(shown(TemperatureScale::Celsius), celsius);
+    QCOMPARE(shown(TemperatureScale::Kelvin), kelvin);
+    QCOMPARE(shown(TemperatureScale::Fahrenheit), fahrenheit);
+    for (const auto scale : {TemperatureScale::Kelvin, TemperatureScale::Fahrenheit}) {
+        QCOMPARE(Module1::toCelsius(Module1::fromCelsius(-40.5, scale), scale), -40.5);
+    }
 }
 
 QTEST_GUILESS_MAIN(TestModule1)

@@ -5,6 +5,7 @@
 #include "colouring/chartcolouring.h"
 #include "colouring/colouring.h"
 #include "tools/csvtable.h"
+#include "units/temperatureunits.h"
 #include "window/clicklabel.h"
 #include "window/surface.h"
 #include "windowtest.h"
@@ -30,8 +31,8 @@ namespace {
 
 const QByteArray CsvHeader =
         "Name,Symbol,Atomic number,Atomic weight [amu],Atomic radius [A],Boiling point [C],"
-        "Melting point [C],Density [kg/m^3],Latent ht. of vapor [kJ/kg],"
-        "Latent ht. of fusion [kJ/kg],Electrical conduct. [abmho],Thermal conduct. [W/m-C],"
+        "Melting point [C],Density [kg/m^3],Latent ht. of vapor [kJ/mol],"
+        "Latent ht. of fusion [kJ/mol],Electrical conduct. [10^6/ohm-cm],Thermal conduct. [W/m-C],"
         "Specific heat capacity [kJ/kg-C],Ionization potential [V],Electronegativity,Valency,"
         "Equivalent weight [amu],Crystal structure,Discovered by,Year of discovery,"
         "Electronic config.,Applications\r\n";
@@ -92,6 +93,7 @@ private slots:
     void csvAfterSort();
     void csvAfterRanking();
     void csvAfterScroll();
+    void csvInKelvin();
     void tableSaveCancelled();
     void tableSaveFails();
     void tableNeverWrittenThroughALink();
@@ -144,8 +146,8 @@ void TestOutput::csvFields_data()
                                           << "\"a\rb\"";
     QTest::newRow("empty") << ""
                            << "";
-    QTest::newRow("blanks kept") << " abmho"
-                                 << " abmho";
+    QTest::newRow("blanks kept") << " kJ/mol"
+                                 << " kJ/mol";
 }
 
 void TestOutput::csvFields()
@@ -184,6 +186,15 @@ void TestOutput::csvAfterScroll()
     m_window->HScroll1->setFocus();
     QTest::keyClick(m_window->HScroll1, Qt::Key_Right); // refills in element order
     checkCsv("Hydrogen,H,1,", "Unnilennium,Une,109,");
+}
+
+void TestOutput::csvInKelvin()
+{
+    m_window->units().optScale_Click(1);
+    const QByteArray csv = saveTable(savePath());
+    QVERIFY(csv.contains(",Boiling point [K],Melting point [K],"));
+    QVERIFY(csv.contains("\r\nHydrogen,H,1,1.008,0.790,20,14,71,"));
+    QVERIFY(csv.contains("\r\nUnnilennium,Une,109,267.000,--,--,--,"));
 }
 
 void TestOutput::checkCsv(const QByteArray &firstRowStart, const QByteArray &lastRowStart)
@@ -462,10 +473,11 @@ void TestOutput::contextMenu_data()
     QTest::newRow("chart, right button")
             << QStringList{"lblElem(26)"} << "lblElem(26)" << int(QContextMenuEvent::Mouse)
             << "Save chart as image…\tCtrl+S|Print…\tCtrl+P|Print preview…\t|"
-               "Save table as CSV…\tCtrl+Shift+S";
+               "Save table as CSV…\tCtrl+Shift+S|Temperatures in\t";
     QTest::newRow("column view, Menu key")
             << QStringList{"Command1", "List1(0)"} << "List1(0)" << int(QContextMenuEvent::Keyboard)
-            << "Save table as CSV…\tCtrl+Shift+S|Print…\tCtrl+P|Print preview…\t";
+            << "Save table as CSV…\tCtrl+Shift+S|Print…\tCtrl+P|Print preview…\t|"
+               "Temperatures in\t";
 }
 
 void TestOutput::contextMenu()

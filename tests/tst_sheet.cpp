@@ -1,12 +1,17 @@
 // The property sheet as the user sees it, and the options that switch it.
 
+#include "data/Module1.h"
+#include "units/temperatureunits.h"
 #include "window/clicklabel.h"
 #include "window/tabdelegate.h"
 #include "windowtest.h"
 
 #include <QCheckBox>
+#include <QComboBox>
+#include <QFile>
 #include <QLabel>
 #include <QListWidget>
+#include <QPushButton>
 #include <QRadioButton>
 #include <QTest>
 
@@ -24,6 +29,8 @@ private slots:
     void untickedClickChangesNothing();
     void hideShowFrame_data();
     void hideShowFrame();
+    void temperatureScales_data();
+    void temperatureScales();
 };
 
 void TestSheet::clickShowsSheet()
@@ -44,7 +51,7 @@ void TestSheet::secondClickReplaces()
     QCOMPARE(sheet().size(), 22);
     click(m_window->lblElem[89]);
     QCOMPARE(sheet().size(), 22);
-    QCOMPARE(sheet()[10], QStringLiteral("Electrical conduct.\t abmho"));
+    QCOMPARE(sheet()[10], QStringLiteral("Electrical conduct.\t 10^6/ohm-cm"));
     QCOMPARE(m_window->Label5->text(), QStringLiteral("Actinium (Ac)"));
 }
 
@@ -156,6 +163,56 @@ void TestSheet::hideShowFrame()
         QCOMPARE(control->isVisible(), visible);
     }
     QVERIFY(m_window->Check1->isChecked()); // hiding never changes the value
+}
+
+void TestSheet::temperatureScales_data()
+{
+    QTest::addColumn<int>("scale"); // the option: 0 Celsius, 1 kelvin, 2 Fahrenheit
+    QTest::addColumn<QStringList>("ironLines"); // boiling and melting point
+    QTest::addColumn<QString>("hydrogenBoils");
+    QTest::addColumn<QString>("caption"); // of the boiling point, in "Rank by" and the header
+    QTest::addColumn<QString>("listed"); // hydrogen's boiling point in the column view
+    QTest::newRow("°C, as stored")
+            << 0 << QStringList{"Boiling point\t\t3000 C", "Melting point\t\t1536 C"}
+            << "Boiling point\t\t-253 C"
+            << "Boiling point [C]"
+            << "-253";
+    QTest::newRow("K") << 1 << QStringList{"Boiling point\t\t3273 K", "Melting point\t\t1809 K"}
+                       << "Boiling point\t\t20 K"
+                       << "Boiling point [K]"
+                       << "20";
+    QTest::newRow("°F") << 2 << QStringList{"Boiling point\t\t5432 F", "Melting point\t\t2797 F"}
+                        << "Boiling point\t\t-423 F"
+                        << "Boiling point [F]"
+                        << "-423";
+}
+
+void TestSheet::temperatureScales()
+{
+    QFETCH(int, scale);
+    QFETCH(QStringList, ironLines);
+    QFETCH(QString, hydrogenBoils);
+    QFETCH(QString, caption);
+    QFETCH(QString, listed);
+    click(m_window->lblElem[26]);
+    // The sheet on show follows the choice at once; the other lines keep their units.
+    click(m_window->units().optScale.at(static_cast<std::size_t>(scale)));
+    QCOMPARE(sheet().mid(Module1::BoilingPoint - 1, 2), ironLines);
+    QCOMPARE(sheet()[8], QStringLiteral("Latent ht. of vapor\t354.1 kJ/mol"));
+    click(m_window->Label7);
+    QFile exported(m_platform->tempDir.filePath(QStringLiteral("Properties.txt")));
+    QVERIFY(exported.open(QIODevice::ReadOnly));
+    QVERIFY(exported.readAll().contains((ironLines[0] + "\r\n").toUtf8()));
+    click(m_window->lblElem[1]);
+    QCOMPARE(sheet()[Module1::BoilingPoint - 1], hydrogenBoils);
+    QCOMPARE(m_window->Combo1->itemText(Module1::BoilingPoint - 1), caption);
+    enterColumnView();
+    QCOMPARE(m_window->command4[5]->text(), caption);
+    QCOMPARE(column(5).first(), listed);
+    // Back to Celsius: byte for byte the stored sheet again.
+    click(m_window->Command1);
+    click(m_window->units().optScale[0]);
+    QCOMPARE(sheet()[Module1::BoilingPoint - 1], QStringLiteral("Boiling point\t\t-253 C"));
 }
 
 QTEST_MAIN(TestSheet)

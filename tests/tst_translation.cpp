@@ -3,10 +3,12 @@
 
 #include "colouring/chartcolouring.h"
 #include "data/Module1.h"
+#include "units/temperatureunits.h"
 #include "window/captionfit.h"
 #include "window/clicklabel.h"
 #include "window/shown.h"
 #include "window/translation.h"
+#include "window/wrapbutton.h"
 #include "windowtest.h"
 
 #include <QCheckBox>
@@ -21,6 +23,7 @@
 #include <QStyle>
 #include <QStyleOptionButton>
 #include <QTest>
+#include <QTextLayout>
 #include <QXmlStreamReader>
 
 #include <optional>
@@ -89,6 +92,29 @@ int valueColumn(const QString &line)
     return column;
 }
 
+// Whether a caption laid out in lines of width pixels keeps its bracketed unit on one line.
+bool unitOnOneLine(const QString &caption, const QFont &font, int width)
+{
+    const qsizetype open = caption.indexOf(QLatin1Char('['));
+    if (open < 0) {
+        return true;
+    }
+    QTextLayout layout(caption, font);
+    QTextOption wrap(Qt::AlignCenter);
+    wrap.setWrapMode(QTextOption::WordWrap);
+    layout.setTextOption(wrap);
+    layout.beginLayout();
+    for (QTextLine line = layout.createLine(); line.isValid(); line = layout.createLine()) {
+        line.setLineWidth(width);
+        if (line.textStart() <= open && open < line.textStart() + line.textLength()) {
+            layout.endLayout();
+            return caption.indexOf(QLatin1Char(']'), open) < line.textStart() + line.textLength();
+        }
+    }
+    layout.endLayout();
+    return false;
+}
+
 } // namespace
 
 class TestTranslation : public WindowTest
@@ -106,6 +132,8 @@ private slots:
     void translatedSheetLinesUp();
     void captionsFitTheirControls_data();
     void captionsFitTheirControls();
+    void mendedUnitsInEveryLanguage_data();
+    void mendedUnitsInEveryLanguage();
     void preferredEnglishWins();
     void findsShownNames_data();
     void findsShownNames();
@@ -255,10 +283,11 @@ void TestTranslation::captionsFitTheirControls()
     };
     QList<Caption> captions;
     m_window->colouring().cboColourBy->setCurrentIndex(1); // builds the legend of a property
-    for (QLabel *label : {m_window->Label2[0], m_window->Label2[1], m_window->Legend[0],
-                          m_window->Legend[1], m_window->Legend[2], m_window->Label4,
-                          m_window->Label3, m_window->lblRankBy, m_window->colouring().lblColourBy,
-                          m_window->colouring().lblScaleLog, m_window->colouring().lblNoData}) {
+    for (QLabel *label :
+         {m_window->Label2[0], m_window->Label2[1], m_window->Legend[0], m_window->Legend[1],
+          m_window->Legend[2], m_window->Label4, m_window->Label3, m_window->lblRankBy,
+          m_window->colouring().lblColourBy, m_window->colouring().lblScaleLog,
+          m_window->colouring().lblNoData, m_window->units().lblTemperaturesIn}) {
         captions.append({label, label->text(), label->width()});
     }
     for (ClickLabel *label :
@@ -291,8 +320,12 @@ void TestTranslation::captionsFitTheirControls()
                                  ->subElementRect(QStyle::SE_PushButtonContents, &option, header)
                                  .adjusted(1, 0, -1, 0);
     for (int p = 1; p <= Module1::PropCount; ++p) {
+        const QString drawn = WrapButton::keepUnitsWhole(Shown::caption(p));
         const QRect wrapped = header->fontMetrics().boundingRect(
-                inside, Qt::AlignCenter | Qt::TextWordWrap, Shown::caption(p));
+                inside, Qt::AlignCenter | Qt::TextWordWrap, drawn);
+        if (!unitOnOneLine(drawn, header->font(), inside.width())) {
+            tooWide << QStringLiteral("header \"%1\" breaks its unit").arg(Shown::caption(p));
+        }
         if (wrapped.width() > inside.width() || wrapped.height() > inside.height()) {
             tooWide << QStringLiteral("header \"%1\": %2x%3 pixels, room %4x%5")
                                .arg(Shown::caption(p))
@@ -314,6 +347,40 @@ void TestTranslation::captionsFitTheirControls()
         }
     }
     QVERIFY2(tooWide.isEmpty(), qPrintable(tooWide.join(QLatin1String("; "))));
+}
+
+void TestTranslation::mendedUnitsInEveryLanguage_data()
+{
+    captionsFitTheirControls_data();
+}
+
+void TestTranslation::mendedUnitsInEveryLanguage()
+{
+    // The latent heats are per mole, the conductivity in 10^6 S/cm and the heat capacity per
+    // kilogram: no text says otherwise, in any language.
+    QFETCH(QString, locale);
+    const Translation translation{QLocale(locale)};
+    const QStringList iron = Shown::sheetLines(26);
+    const std::array<std::pair<int, QString>, 4> mended{
+            {{Module1::LatentHeatOfVapor, "kJ/mol"},
+             {Module1::LatentHeatOfFusion, "kJ/mol"},
+             {Module1::ElectricalConductivity, "10^6/ohm-cm"},
+             {Module1::SpecificHeatCapacity, "kJ/kg-C"}}};
+    for (const auto &[p, unit] : mended) {
+        QVERIFY2(Shown::caption(p).endsWith(" [" + unit + ']'), qPrintable(Shown::caption(p)));
+        QVERIFY2(iron[p - 1].endsWith(' ' + unit), qPrintable(iron[p - 1]));
+    }
+    static const QRegularExpression wrong(QStringLiteral("abmho|(^|[^k])J/kg|kJ/kg(?!-C)"));
+    QStringList texts = iron;
+    for (int p = 1; p <= Module1::PropCount; ++p) {
+        texts << Shown::caption(p) << Shown::label(p);
+    }
+    for (const Message &message : catalogue(locale.left(2))) {
+        texts << message.translation;
+    }
+    for (const QString &text : std::as_const(texts)) {
+        QVERIFY2(!wrong.match(text).hasMatch(), qPrintable(text));
+    }
 }
 
 void TestTranslation::preferredEnglishWins()

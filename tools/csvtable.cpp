@@ -9,13 +9,8 @@ namespace {
 
 QString header(int p)
 {
-    const QString unit = QString::fromLatin1(Module1::propertyInfo(p).unit).trimmed();
+    const QString unit = Shown::unit(p);
     return unit.isEmpty() ? Shown::label(p) : Shown::label(p) + QStringLiteral(" [%1]").arg(unit);
-}
-
-QString value(int i, int p)
-{
-    return p == Module1::Name ? Shown::name(i) : Shown::text(Module1::ElemData[i][p]);
 }
 
 void appendRow(QByteArray &csv, const QStringList &fields)
@@ -48,7 +43,7 @@ QByteArray csvTable(const std::vector<int> &elements)
     for (const int i : elements) {
         fields.clear();
         for (int p = 1; p <= Module1::PropCount; ++p) {
-            fields << csvField(value(i, p));
+            fields << csvField(Shown::value(i, p));
         }
         appendRow(csv, fields);
     }

@@ -24,11 +24,6 @@
         <translation>Unbekannt</translation>
     </message>
     <message>
-        <source>%1 K</source>
-        <extracomment>A temperature in kelvin beside the box in degrees Celsius: &quot;298.15 K&quot;.</extracomment>
-        <translation>%1 K</translation>
-    </message>
-    <message>
         <source>Colour by</source>
         <extracomment>Caption of the drop-down that chooses what the tiles&apos; colours show; room for 11 characters.</extracomment>
         <translation>Farbe nach</translation>
@@ -64,11 +59,6 @@
         <translation>Fehlend</translation>
     </message>
     <message>
-        <source> °C</source>
-        <extracomment>The unit after the number in the temperature box, with its leading blank.</extracomment>
-        <translation> °C</translation>
-    </message>
-    <message>
         <source>Temperature</source>
         <extracomment>What a screen reader calls the temperature box and its slider.</extracomment>
         <translation>Temperatur</translation>
@@ -85,24 +75,24 @@
         <translation>%1: %2</translation>
     </message>
     <message>
-        <source>%1 at %2 °C (melts at %3, boils at %4)</source>
+        <source>%1 at %2 (melts at %3, boils at %4)</source>
         <extracomment>A tile&apos;s tooltip on a chart coloured by state: &quot;Liquid at 25 °C (melts at -39 C, boils at 357 C)&quot;.</extracomment>
-        <translation>%1 bei %2 °C (schmilzt bei %3, siedet bei %4)</translation>
+        <translation>%1 bei %2 (schmilzt bei %3, siedet bei %4)</translation>
     </message>
     <message>
-        <source>%1 at %2 °C (melts at %3, boiling point not known)</source>
+        <source>%1 at %2 (melts at %3, boiling point not known)</source>
         <extracomment>A tile&apos;s tooltip on a chart coloured by state, for an element of unknown boiling point.</extracomment>
-        <translation>%1 bei %2 °C (schmilzt bei %3, Siedepunkt unbekannt)</translation>
+        <translation>%1 bei %2 (schmilzt bei %3, Siedepunkt unbekannt)</translation>
     </message>
     <message>
-        <source>%1 at %2 °C (melting point not known, boils at %3)</source>
+        <source>%1 at %2 (melting point not known, boils at %3)</source>
         <extracomment>A tile&apos;s tooltip on a chart coloured by state, for an element of unknown melting point.</extracomment>
-        <translation>%1 bei %2 °C (Schmelzpunkt unbekannt, siedet bei %3)</translation>
+        <translation>%1 bei %2 (Schmelzpunkt unbekannt, siedet bei %3)</translation>
     </message>
     <message>
-        <source>%1 at %2 °C (melting and boiling points not known)</source>
+        <source>%1 at %2 (melting and boiling points not known)</source>
         <extracomment>A tile&apos;s tooltip on a chart coloured by state, for an element with neither point known.</extracomment>
-        <translation>%1 bei %2 °C (Schmelz- und Siedepunkt unbekannt)</translation>
+        <translation>%1 bei %2 (Schmelz- und Siedepunkt unbekannt)</translation>
     </message>
 </context>
 <context>
@@ -803,60 +793,12 @@
         <translation>Ordnungszahl</translation>
     </message>
     <message>
-        <source>Atomic wt. [amu]</source>
-        <translation>Atommasse [amu]</translation>
-    </message>
-    <message>
-        <source>Atomic radius [A]</source>
-        <translation>Atomradius [A]</translation>
-    </message>
-    <message>
-        <source>Boiling point [C]</source>
-        <translation>Siedepunkt [C]</translation>
-    </message>
-    <message>
-        <source>Melting point [C]</source>
-        <translation>Schmelzpunkt [C]</translation>
-    </message>
-    <message>
-        <source>Density [kg/m^3]</source>
-        <translation>Dichte [kg/m^3]</translation>
-    </message>
-    <message>
-        <source>Latent ht. of vapor [J/kg]</source>
-        <translation>Verdampf.-Wärme [J/kg]</translation>
-    </message>
-    <message>
-        <source>Latent ht. of fusion [J/kg]</source>
-        <translation>Schmelzwärme [J/kg]</translation>
-    </message>
-    <message>
-        <source>Elect. cond. [abmho]</source>
-        <translation>Elektr. Leitf. [abmho]</translation>
-    </message>
-    <message>
-        <source>Thermal cond. [W/m-C]</source>
-        <translation>Wärmeleitf. [W/m-C]</translation>
-    </message>
-    <message>
-        <source>Sp ht capacity [J/kg-C]</source>
-        <translation>Spez. Wärme [J/kg-C]</translation>
-    </message>
-    <message>
-        <source>Ionization potential [V]</source>
-        <translation>Ionis.-Potential [V]</translation>
-    </message>
-    <message>
         <source>Electro negativity</source>
         <translation>Elektro-negativität</translation>
     </message>
     <message>
         <source>Valency</source>
         <translation>Wertigkeit</translation>
-    </message>
-    <message>
-        <source>Equivalent weight [amu]</source>
-        <translation>Äquiv.-Masse [amu]</translation>
     </message>
     <message>
         <source>Crystal structure</source>
@@ -877,6 +819,54 @@
     <message>
         <source>Applications</source>
         <translation>Anwendungen</translation>
+    </message>
+    <message>
+        <source>Atomic wt.</source>
+        <translation>Atommasse</translation>
+    </message>
+    <message>
+        <source>Atomic radius</source>
+        <translation>Atomradius</translation>
+    </message>
+    <message>
+        <source>Boiling point</source>
+        <translation>Siedepunkt</translation>
+    </message>
+    <message>
+        <source>Melting point</source>
+        <translation>Schmelzpunkt</translation>
+    </message>
+    <message>
+        <source>Density</source>
+        <translation>Dichte</translation>
+    </message>
+    <message>
+        <source>Latent ht. of vapor</source>
+        <translation>Verdampf.-Wärme</translation>
+    </message>
+    <message>
+        <source>Latent ht. of fusion</source>
+        <translation>Schmelzwärme</translation>
+    </message>
+    <message>
+        <source>Elect. cond.</source>
+        <translation>Elektr. Leitf.</translation>
+    </message>
+    <message>
+        <source>Thermal cond.</source>
+        <translation>Wärmeleitf.</translation>
+    </message>
+    <message>
+        <source>Sp ht capacity</source>
+        <translation>Spez. Wärme</translation>
+    </message>
+    <message>
+        <source>Ionization potential</source>
+        <translation>Ionis.-Potential</translation>
+    </message>
+    <message>
+        <source>Equivalent weight</source>
+        <translation>Äquiv.-Masse</translation>
     </message>
 </context>
 <context>
@@ -968,6 +958,14 @@
     <message>
         <source>Applications</source>
         <translation>Anwendungen</translation>
+    </message>
+</context>
+<context>
+    <name>TemperatureUnits</name>
+    <message>
+        <source>Temperatures in</source>
+        <extracomment>Caption of the three options °C, K and °F, and of the context menu offering them; room for about 20 characters.</extracomment>
+        <translation>Temperaturen in</translation>
     </message>
 </context>
 </TS>

@@ -24,11 +24,6 @@
         <translation>Desconocido</translation>
     </message>
     <message>
-        <source>%1 K</source>
-        <extracomment>A temperature in kelvin beside the box in degrees Celsius: &quot;298.15 K&quot;.</extracomment>
-        <translation>%1 K</translation>
-    </message>
-    <message>
         <source>Colour by</source>
         <extracomment>Caption of the drop-down that chooses what the tiles&apos; colours show; room for 11 characters.</extracomment>
         <translation>Color por</translation>
@@ -64,11 +59,6 @@
         <translation>Sin datos</translation>
     </message>
     <message>
-        <source> °C</source>
-        <extracomment>The unit after the number in the temperature box, with its leading blank.</extracomment>
-        <translation> °C</translation>
-    </message>
-    <message>
         <source>Temperature</source>
         <extracomment>What a screen reader calls the temperature box and its slider.</extracomment>
         <translation>Temperatura</translation>
@@ -85,24 +75,24 @@
         <translation>%1: %2</translation>
     </message>
     <message>
-        <source>%1 at %2 °C (melts at %3, boils at %4)</source>
+        <source>%1 at %2 (melts at %3, boils at %4)</source>
         <extracomment>A tile&apos;s tooltip on a chart coloured by state: &quot;Liquid at 25 °C (melts at -39 C, boils at 357 C)&quot;.</extracomment>
-        <translation>%1 a %2 °C (funde a %3, hierve a %4)</translation>
+        <translation>%1 a %2 (funde a %3, hierve a %4)</translation>
     </message>
     <message>
-        <source>%1 at %2 °C (melts at %3, boiling point not known)</source>
+        <source>%1 at %2 (melts at %3, boiling point not known)</source>
         <extracomment>A tile&apos;s tooltip on a chart coloured by state, for an element of unknown boiling point.</extracomment>
-        <translation>%1 a %2 °C (funde a %3, punto de ebullición desconocido)</translation>
+        <translation>%1 a %2 (funde a %3, punto de ebullición desconocido)</translation>
     </message>
     <message>
-        <source>%1 at %2 °C (melting point not known, boils at %3)</source>
+        <source>%1 at %2 (melting point not known, boils at %3)</source>
         <extracomment>A tile&apos;s tooltip on a chart coloured by state, for an element of unknown melting point.</extracomment>
-        <translation>%1 a %2 °C (punto de fusión desconocido, hierve a %3)</translation>
+        <translation>%1 a %2 (punto de fusión desconocido, hierve a %3)</translation>
     </message>
     <message>
-        <source>%1 at %2 °C (melting and boiling points not known)</source>
+        <source>%1 at %2 (melting and boiling points not known)</source>
         <extracomment>A tile&apos;s tooltip on a chart coloured by state, for an element with neither point known.</extracomment>
-        <translation>%1 a %2 °C (puntos de fusión y ebullición desconocidos)</translation>
+        <translation>%1 a %2 (puntos de fusión y ebullición desconocidos)</translation>
     </message>
 </context>
 <context>
@@ -803,60 +793,12 @@
         <translation>Número atómico</translation>
     </message>
     <message>
-        <source>Atomic wt. [amu]</source>
-        <translation>Masa atóm. [amu]</translation>
-    </message>
-    <message>
-        <source>Atomic radius [A]</source>
-        <translation>Radio atómico [A]</translation>
-    </message>
-    <message>
-        <source>Boiling point [C]</source>
-        <translation>Punto de ebullición [C]</translation>
-    </message>
-    <message>
-        <source>Melting point [C]</source>
-        <translation>Punto de fusión [C]</translation>
-    </message>
-    <message>
-        <source>Density [kg/m^3]</source>
-        <translation>Densidad [kg/m^3]</translation>
-    </message>
-    <message>
-        <source>Latent ht. of vapor [J/kg]</source>
-        <translation>Calor de vap. [J/kg]</translation>
-    </message>
-    <message>
-        <source>Latent ht. of fusion [J/kg]</source>
-        <translation>Calor de fusión [J/kg]</translation>
-    </message>
-    <message>
-        <source>Elect. cond. [abmho]</source>
-        <translation>Cond. eléctr. [abmho]</translation>
-    </message>
-    <message>
-        <source>Thermal cond. [W/m-C]</source>
-        <translation>Cond. térm. [W/m-C]</translation>
-    </message>
-    <message>
-        <source>Sp ht capacity [J/kg-C]</source>
-        <translation>Calor específico [J/kg-C]</translation>
-    </message>
-    <message>
-        <source>Ionization potential [V]</source>
-        <translation>Potencial de ionización [V]</translation>
-    </message>
-    <message>
         <source>Electro negativity</source>
         <translation>Electro-negatividad</translation>
     </message>
     <message>
         <source>Valency</source>
         <translation>Valencia</translation>
-    </message>
-    <message>
-        <source>Equivalent weight [amu]</source>
-        <translation>Peso equiv. [amu]</translation>
     </message>
     <message>
         <source>Crystal structure</source>
@@ -877,6 +819,54 @@
     <message>
         <source>Applications</source>
         <translation>Aplicaciones</translation>
+    </message>
+    <message>
+        <source>Atomic wt.</source>
+        <translation>Masa atóm.</translation>
+    </message>
+    <message>
+        <source>Atomic radius</source>
+        <translation>Radio atómico</translation>
+    </message>
+    <message>
+        <source>Boiling point</source>
+        <translation>Punto de ebullición</translation>
+    </message>
+    <message>
+        <source>Melting point</source>
+        <translation>Punto de fusión</translation>
+    </message>
+    <message>
+        <source>Density</source>
+        <translation>Densidad</translation>
+    </message>
+    <message>
+        <source>Latent ht. of vapor</source>
+        <translation>Calor de vap.</translation>
+    </message>
+    <message>
+        <source>Latent ht. of fusion</source>
+        <translation>Calor de fusión</translation>
+    </message>
+    <message>
+        <source>Elect. cond.</source>
+        <translation>Cond. eléctr.</translation>
+    </message>
+    <message>
+        <source>Thermal cond.</source>
+        <translation>Cond. térm.</translation>
+    </message>
+    <message>
+        <source>Sp ht capacity</source>
+        <translation>Calor específico</translation>
+    </message>
+    <message>
+        <source>Ionization potential</source>
+        <translation>Potencial de ionización</translation>
+    </message>
+    <message>
+        <source>Equivalent weight</source>
+        <translation>Peso equiv.</translation>
     </message>
 </context>
 <context>
@@ -968,6 +958,14 @@
     <message>
         <source>Applications</source>
         <translation>Aplicaciones</translation>
+    </message>
+</context>
+<context>
+    <name>TemperatureUnits</name>
+    <message>
+        <source>Temperatures in</source>
+        <extracomment>Caption of the three options °C, K and °F, and of the context menu offering them; room for about 20 characters.</extracomment>
+        <translation>Temperaturas en</translation>
     </message>
 </context>
 </TS>

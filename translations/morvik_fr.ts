@@ -24,11 +24,6 @@
         <translation>Inconnu</translation>
     </message>
     <message>
-        <source>%1 K</source>
-        <extracomment>A temperature in kelvin beside the box in degrees Celsius: &quot;298.15 K&quot;.</extracomment>
-        <translation>%1 K</translation>
-    </message>
-    <message>
         <source>Colour by</source>
         <extracomment>Caption of the drop-down that chooses what the tiles&apos; colours show; room for 11 characters.</extracomment>
         <translation>Colorer par</translation>
@@ -64,11 +59,6 @@
         <translation>Inconnu</translation>
     </message>
     <message>
-        <source> °C</source>
-        <extracomment>The unit after the number in the temperature box, with its leading blank.</extracomment>
-        <translation> °C</translation>
-    </message>
-    <message>
         <source>Temperature</source>
         <extracomment>What a screen reader calls the temperature box and its slider.</extracomment>
         <translation>Température</translation>
@@ -85,24 +75,24 @@
         <translation>%1 : %2</translation>
     </message>
     <message>
-        <source>%1 at %2 °C (melts at %3, boils at %4)</source>
+        <source>%1 at %2 (melts at %3, boils at %4)</source>
         <extracomment>A tile&apos;s tooltip on a chart coloured by state: &quot;Liquid at 25 °C (melts at -39 C, boils at 357 C)&quot;.</extracomment>
-        <translation>%1 à %2 °C (fond à %3, bout à %4)</translation>
+        <translation>%1 à %2 (fond à %3, bout à %4)</translation>
     </message>
     <message>
-        <source>%1 at %2 °C (melts at %3, boiling point not known)</source>
+        <source>%1 at %2 (melts at %3, boiling point not known)</source>
         <extracomment>A tile&apos;s tooltip on a chart coloured by state, for an element of unknown boiling point.</extracomment>
-        <translation>%1 à %2 °C (fond à %3, point d&apos;ébullition inconnu)</translation>
+        <translation>%1 à %2 (fond à %3, point d&apos;ébullition inconnu)</translation>
     </message>
     <message>
-        <source>%1 at %2 °C (melting point not known, boils at %3)</source>
+        <source>%1 at %2 (melting point not known, boils at %3)</source>
         <extracomment>A tile&apos;s tooltip on a chart coloured by state, for an element of unknown melting point.</extracomment>
-        <translation>%1 à %2 °C (point de fusion inconnu, bout à %3)</translation>
+        <translation>%1 à %2 (point de fusion inconnu, bout à %3)</translation>
     </message>
     <message>
-        <source>%1 at %2 °C (melting and boiling points not known)</source>
+        <source>%1 at %2 (melting and boiling points not known)</source>
         <extracomment>A tile&apos;s tooltip on a chart coloured by state, for an element with neither point known.</extracomment>
-        <translation>%1 à %2 °C (points de fusion et d&apos;ébullition inconnus)</translation>
+        <translation>%1 à %2 (points de fusion et d&apos;ébullition inconnus)</translation>
     </message>
 </context>
 <context>
@@ -803,60 +793,12 @@
         <translation>Numéro atomique</translation>
     </message>
     <message>
-        <source>Atomic wt. [amu]</source>
-        <translation>Masse atom. [amu]</translation>
-    </message>
-    <message>
-        <source>Atomic radius [A]</source>
-        <translation>Rayon atomique [A]</translation>
-    </message>
-    <message>
-        <source>Boiling point [C]</source>
-        <translation>Point d&apos;ébullition [C]</translation>
-    </message>
-    <message>
-        <source>Melting point [C]</source>
-        <translation>Point de fusion [C]</translation>
-    </message>
-    <message>
-        <source>Density [kg/m^3]</source>
-        <translation>Masse vol. [kg/m^3]</translation>
-    </message>
-    <message>
-        <source>Latent ht. of vapor [J/kg]</source>
-        <translation>Chaleur de vap. [J/kg]</translation>
-    </message>
-    <message>
-        <source>Latent ht. of fusion [J/kg]</source>
-        <translation>Chaleur de fusion [J/kg]</translation>
-    </message>
-    <message>
-        <source>Elect. cond. [abmho]</source>
-        <translation>Cond. électr. [abmho]</translation>
-    </message>
-    <message>
-        <source>Thermal cond. [W/m-C]</source>
-        <translation>Cond. therm. [W/m-C]</translation>
-    </message>
-    <message>
-        <source>Sp ht capacity [J/kg-C]</source>
-        <translation>Chal. massique [J/kg-C]</translation>
-    </message>
-    <message>
-        <source>Ionization potential [V]</source>
-        <translation>Potentiel d&apos;ionisation [V]</translation>
-    </message>
-    <message>
         <source>Electro negativity</source>
         <translation>Électro-négativité</translation>
     </message>
     <message>
         <source>Valency</source>
         <translation>Valence</translation>
-    </message>
-    <message>
-        <source>Equivalent weight [amu]</source>
-        <translation>Masse équiv. [amu]</translation>
     </message>
     <message>
         <source>Crystal structure</source>
@@ -877,6 +819,54 @@
     <message>
         <source>Applications</source>
         <translation>Applications</translation>
+    </message>
+    <message>
+        <source>Atomic wt.</source>
+        <translation>Masse atom.</translation>
+    </message>
+    <message>
+        <source>Atomic radius</source>
+        <translation>Rayon atomique</translation>
+    </message>
+    <message>
+        <source>Boiling point</source>
+        <translation>Point d&apos;ébullition</translation>
+    </message>
+    <message>
+        <source>Melting point</source>
+        <translation>Point de fusion</translation>
+    </message>
+    <message>
+        <source>Density</source>
+        <translation>Masse vol.</translation>
+    </message>
+    <message>
+        <source>Latent ht. of vapor</source>
+        <translation>Chaleur de vap.</translation>
+    </message>
+    <message>
+        <source>Latent ht. of fusion</source>
+        <translation>Chaleur de fusion</translation>
+    </message>
+    <message>
+        <source>Elect. cond.</source>
+        <translation>Cond. électr.</translation>
+    </message>
+    <message>
+        <source>Thermal cond.</source>
+        <translation>Cond. therm.</translation>
+    </message>
+    <message>
+        <source>Sp ht capacity</source>
+        <translation>Chal. massique</translation>
+    </message>
+    <message>
+        <source>Ionization potential</source>
+        <translation>Potentiel d&apos;ionisation</translation>
+    </message>
+    <message>
+        <source>Equivalent weight</source>
+        <translation>Masse équiv.</translation>
     </message>
 </context>
 <context>
@@ -968,6 +958,14 @@
     <message>
         <source>Applications</source>
         <translation>Applications</translation>
+    </message>
+</context>
+<context>
+    <name>TemperatureUnits</name>
+    <message>
+        <source>Temperatures in</source>
+        <extracomment>Caption of the three options °C, K and °F, and of the context menu offering them; room for about 20 characters.</extracomment>
+        <translation>Températures en</translation>
     </message>
 </context>
 </TS>

@@ -3,6 +3,8 @@
 
 #include "window/morvik.h"
 
+#include "units/temperatureunits.h"
+
 #include <QContextMenuEvent>
 #include <QMenu>
 
@@ -13,6 +15,8 @@ void Morvik::setupMenus()
     m_chartMenu->addActions({m_actions.saveImage, m_actions.print, m_actions.preview});
     m_chartMenu->addSeparator();
     m_chartMenu->addAction(m_actions.saveTable);
+    m_chartMenu->addSeparator();
+    m_chartMenu->addMenu(m_units->menu());
 
     // The column view prints what the chart prints, so that Ctrl+P means the same in both
     // views: the chart as coloured now, and the sheet last shown.
@@ -21,6 +25,8 @@ void Morvik::setupMenus()
     m_columnMenu->addAction(m_actions.saveTable);
     m_columnMenu->addSeparator();
     m_columnMenu->addActions({m_actions.print, m_actions.preview});
+    m_columnMenu->addSeparator();
+    m_columnMenu->addMenu(m_units->menu());
 }
 
 void Morvik::contextMenuEvent(QContextMenuEvent *event)

@@ -90,6 +90,12 @@ constexpr TwipsRect Check1{1650, 4350, 195, 225};
 constexpr std::array<TwipsRect, 3> Label6{
         {{450, 4050, 510, 195}, {450, 4350, 1050, 195}, {1920, 4350, 2055, 195}}};
 
+// The scale temperatures are shown in, beside "Show elements by" in the free stretch before the
+// sheet (Left 1650 to 4110): its caption, and its three options in a row below it.
+constexpr TwipsRect lblTemperaturesIn{1650, 3810, 1290, 195};
+constexpr std::array<TwipsRect, 3> optScale{
+        {{1650, 4020, 540, 240}, {2250, 4020, 540, 240}, {2850, 4020, 540, 240}}};
+
 // The sheet. Element names are longer than the design's caption box (Left 8520, Width 870):
 // the caption keeps that box's right edge and grows left over the free space beside "Export".
 constexpr TwipsRect Label7{4170, 3480, 450, 195};

@@ -277,6 +277,37 @@ void Morvik::ShowProperties(int ElemNo)
     Label5->setText(Shown::sheetCaption(ElemNo));
 }
 
+int Morvik::elementOnShow() const
+{
+    // Its atomic number is the value of its third line, whatever the language.
+    constexpr int NumberLine = Module1::AtomicNumber - 1;
+    if (PropsList->count() <= NumberLine) {
+        return 0;
+    }
+    return PropsList->item(NumberLine)->text().section(QLatin1Char('\t'), -1).toInt();
+}
+
+void Morvik::showTemperatureScale()
+{
+    for (int p = 1; p <= Module1::PropCount; ++p) {
+        Combo1->setItemText(p - 1, Shown::caption(p));
+    }
+    command4[0]->setText(Combo1->itemText(0));
+    for (int k = 1; k < ColumnCount; ++k) {
+        command4[k]->setText(Combo1->itemText(k + HScroll1->value()));
+    }
+    const int row = List1[0]->currentRow();
+    fillColumns(m_listedOrder, Module1::Name);
+    List1[0]->setCurrentRow(row);
+    if (const int shown = elementOnShow()) {
+        ShowProperties(shown);
+    }
+    m_colouring->showTemperatureScale();
+    for (int i = 1; i <= Module1::ElemCount; ++i) {
+        describeTile(i);
+    }
+}
+
 QStringList Morvik::sheetOnShow() const
 {
     QStringList lines;

@@ -3,6 +3,7 @@
 #include "colouring/chartcolouring.h"
 #include "columns/roworder.h"
 #include "data/Module1.h"
+#include "units/temperatureunits.h"
 #include "window/captionfit.h"
 #include "window/clicklabel.h"
 #include "window/shown.h"
@@ -73,6 +74,7 @@ Morvik::Morvik(Platform &platform, QWidget *parent)
     setupColouring();
     setupColumnView();
     setupOptions();
+    setupUnits();
     setupSheet();
     setupButtons();
     setupWorkLists();
@@ -252,6 +254,13 @@ void Morvik::setupOptions()
     Option1[0]->setAccessibleName(texts[0]);
     Option1[1]->setAccessibleName(texts[1]);
     Check1->setAccessibleName(texts[2]);
+}
+
+void Morvik::setupUnits()
+{
+    m_units = new TemperatureUnits(*this, m_parts);
+    m_units->matchFonts(Label3->font(), Label6[0]->font());
+    connect(m_units, &TemperatureUnits::changed, this, &Morvik::showTemperatureScale);
 }
 
 void Morvik::setupSheet()

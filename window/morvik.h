@@ -29,6 +29,7 @@
 #include <vector>
 
 class ChartColouring;
+class TemperatureUnits;
 class ClickLabel;
 class QAction;
 class QButtonGroup;
@@ -86,6 +87,7 @@ public:
     // The register of the controls' parts and places, and the colouring of the chart.
     Parts &parts() { return m_parts; }
     ChartColouring &colouring() { return *m_colouring; }
+    TemperatureUnits &units() { return *m_units; }
 
     // Controls. Public so that tests and accessibility tools reach them by name as well.
     std::array<ClickLabel *, TileCount> lblElem{};
@@ -126,6 +128,7 @@ private:
     void setupColouring();
     void setupColumnView();
     void setupOptions();
+    void setupUnits();
     void setupSheet();
     void setupButtons();
     void setupWorkLists();
@@ -148,6 +151,11 @@ private:
     void colourTiles();
     // Every tile in the colours and words of the colouring in force, Find's marks undone.
     void recolourTiles();
+    // Every temperature on show, and every caption with a unit, in the scale now in force:
+    // the captions and lists, the sheet, the tooltips and the colouring's texts.
+    void showTemperatureScale();
+    // The element whose sheet is on show, read from the sheet; 0 when there is none.
+    int elementOnShow() const;
     // The tooltip and the names a screen reader gives tile i.
     void describeTile(int i);
     // The colour tile i shows when Find has not marked it: under the colouring in force.
@@ -205,6 +213,7 @@ private:
     Platform &m_platform;
     Parts m_parts;
     ChartColouring *m_colouring = nullptr;
+    TemperatureUnits *m_units = nullptr;
     QButtonGroup *m_option1Group = nullptr;
     QButtonGroup *m_command4Group = nullptr;
     // Find's last answer, upper-cased: the default of its next prompt.

@@ -27,6 +27,7 @@ constexpr std::array<Traits, PartCount> traits{{
         {Where::ChartView,  true,  false}, // StateLegend
         {Where::ChartView,  false, false}, // Temperature
         {Where::ChartView,  false, true},  // Options
+        {Where::ChartView,  false, true},  // Units
         {Where::BothViews,  false, true},  // Sheet
         {Where::ChartView,  false, true},  // SheetList
         {Where::ColumnView, false, true},  // ColumnView

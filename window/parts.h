@@ -27,6 +27,7 @@ enum class Part {
     StateLegend, // the states' swatches, while it is coloured by state
     Temperature, // the temperature that decides the states, while they show
     Options, // "Show elements by" and the sheet switch: HideShowFrame's group
+    Units, // the scale temperatures are shown in
     Sheet, // the sheet's heading and the Export link, on show in both views
     SheetList, // the sheet itself
     ColumnView, // the sorting hint, the headers, the six lists and the scroll bars

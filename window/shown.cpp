@@ -15,7 +15,19 @@ constexpr int TabSize = 8;
 
 using Module1::ElemData;
 
+Module1::TemperatureScale scaleInForce = Module1::TemperatureScale::Celsius;
+
 } // namespace
+
+Module1::TemperatureScale temperatureScale()
+{
+    return scaleInForce;
+}
+
+void setTemperatureScale(Module1::TemperatureScale scale)
+{
+    scaleInForce = scale;
+}
 
 bool translated()
 {
@@ -32,9 +44,29 @@ QString name(int i)
     return QCoreApplication::translate("Element", ElemData[i][Module1::Name].c_str());
 }
 
+QString value(int i, int p)
+{
+    if (p == Module1::Name) {
+        return name(i);
+    }
+    return text(Module1::shownValue(ElemData[i][p], p, scaleInForce));
+}
+
+QString valueWithUnit(int i, int p)
+{
+    return value(i, p) + text(std::string(Module1::unitOf(p, scaleInForce)));
+}
+
+QString unit(int p)
+{
+    return text(std::string(Module1::unitOf(p, scaleInForce))).trimmed();
+}
+
 QString caption(int p)
 {
-    return QCoreApplication::translate("Property", Module1::propertyInfo(p).caption);
+    const QString name = QCoreApplication::translate("Property", Module1::propertyInfo(p).caption);
+    const QString shownUnit = unit(p);
+    return shownUnit.isEmpty() ? name : name + QStringLiteral(" [%1]").arg(shownUnit);
 }
 
 QString label(int p)
@@ -53,7 +85,7 @@ QStringList sheetLines(int i)
     for (const std::string &line : Module1::SheetLines(i)) {
         lines << text(line);
     }
-    if (!translated()) {
+    if (!translated() && scaleInForce == Module1::TemperatureScale::Celsius) {
         return lines;
     }
     QStringList labels;
@@ -66,11 +98,8 @@ QStringList sheetLines(int i)
             })->size();
     for (int p = 1; p <= Module1::PropCount; ++p) {
         const QString &shownLabel = labels[p - 1];
-        const QString value =
-                p == Module1::Name ? name(i) : text(Module1::withUnit(ElemData[i][p], p));
-        lines[p - 1] = shownLabel
-                       + QString(sheetTabs(int(shownLabel.size()), int(longest)), QLatin1Char('\t'))
-                       + value;
+        const int tabs = sheetTabs(int(shownLabel.size()), int(longest));
+        lines[p - 1] = shownLabel + QString(tabs, QLatin1Char('\t')) + valueWithUnit(i, p);
     }
     return lines;
 }

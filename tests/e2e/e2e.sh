@@ -104,7 +104,7 @@ check "non-metal tile colour" pixel_is $OXYGEN "$NONMETAL"
 click 279 98
 click 290 238
 eventually test -s "$WORK/editor.log"
-printf 'Name\t\t\tIron\r\nSymbol\t\t\tFe\r\nAtomic number\t\t26\r\nAtomic weight\t\t55.847 amu\r\nAtomic radius\t\t1.720 A\r\nBoiling point\t\t3000 C\r\nMelting point\t\t1536 C\r\nDensity\t\t\t7860 kg/m^3\r\nLatent ht. of vapor\t354.1 kJ/kg\r\nLatent ht. of fusion\t15.4 kJ/kg\r\nElectrical conduct.\t0.100 abmho\r\nThermal conduct.\t75.348 W/m-C\r\nSpecific heat capacity\t0.460 kJ/kg-C\r\nIonization potential\t7.870 V\r\nElectronegativity\t1.830\r\nValency\t\t\t2\r\nEquivalent weight\t27.92 amu\r\nCrystal structure\tBody centered\r\nDiscovered by\t\t--\r\nYear of discovery\t--\r\nElectronic config.\t[Ar] 4s2 3d6\r\nApplications\t\tTools\r\n' >"$WORK/expected.txt"
+printf 'Name\t\t\tIron\r\nSymbol\t\t\tFe\r\nAtomic number\t\t26\r\nAtomic weight\t\t55.847 amu\r\nAtomic radius\t\t1.720 A\r\nBoiling point\t\t3000 C\r\nMelting point\t\t1536 C\r\nDensity\t\t\t7860 kg/m^3\r\nLatent ht. of vapor\t354.1 kJ/mol\r\nLatent ht. of fusion\t15.4 kJ/mol\r\nElectrical conduct.\t0.100 10^6/ohm-cm\r\nThermal conduct.\t75.348 W/m-C\r\nSpecific heat capacity\t0.460 kJ/kg-C\r\nIonization potential\t7.870 V\r\nElectronegativity\t1.830\r\nValency\t\t\t2\r\nEquivalent weight\t27.92 amu\r\nCrystal structure\tBody centered\r\nDiscovered by\t\t--\r\nYear of discovery\t--\r\nElectronic config.\t[Ar] 4s2 3d6\r\nApplications\t\tTools\r\n' >"$WORK/expected.txt"
 check "export writes the sheet byte for byte" cmp -s "$WORK/expected.txt" "$WORK/tmp/Properties.txt"
 check "editor started on the export" is "$(cat "$WORK/editor.log" 2>/dev/null)" "$WORK/tmp/Properties.txt"
 
