@@ -44,7 +44,7 @@ void Morvik::Command1_Click()
     }
 }
 
-void Morvik::fillColumns(const std::vector<int> &elements, int column0Property)
+void Morvik::fillColumns(const std::vector<int> &elements)
 {
     m_listedOrder = elements;
     const int firstScrolled = HScroll1->value() + 1;
@@ -53,7 +53,7 @@ void Morvik::fillColumns(const std::vector<int> &elements, int column0Property)
         column.reserve(static_cast<qsizetype>(elements.size()));
     }
     for (const int j : elements) {
-        rows[0].append(Shown::value(j, column0Property));
+        rows[0].append(Shown::name(j));
         for (int k = 1; k < ColumnCount; ++k) {
             rows[static_cast<std::size_t>(k)].append(Shown::value(j, firstScrolled + k));
         }
@@ -69,7 +69,7 @@ void Morvik::fillColumns(const std::vector<int> &elements, int column0Property)
 
 void Morvik::showUnranked(const std::vector<int> &elements)
 {
-    fillColumns(elements, Module1::Name);
+    fillColumns(elements);
     // The ranking's order is gone, so "Rank by" must not go on naming it.
     Combo1->setCurrentIndex(-1);
 }

@@ -405,10 +405,14 @@ void TestColumns::rankingByProperty_data()
             << "Hydrogen";
     QTest::newRow("density: the missing values last, the lowest number first")
             << 0 << 7 << QStringList{"Osmium", "Os", "76"} << "Technetium";
-    QTest::newRow("scrolled to the end: properties 17 to 22")
+    // Scrolled, column 0 still shows the names its header names, the others properties 18 to 22.
+    QTest::newRow("scrolled to the end: names, then properties 18 to 22")
             << 16 << 2
-            << QStringList{"--", "--", "--", "--", "[Rn] 7s2 5f14 6d7", "Artificial metal"}
-            << "1.01";
+            << QStringList{"Unnilennium", "--", "--", "--", "[Rn] 7s2 5f14 6d7",
+                           "Artificial metal"}
+            << "Hydrogen";
+    QTest::newRow("scrolled five: names, then the melting points")
+            << 5 << 13 << QStringList{"Helium", "-272"} << "Astatine";
 }
 
 void TestColumns::rankingByProperty()

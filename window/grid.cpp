@@ -297,7 +297,7 @@ void Morvik::showTemperatureScale()
         command4[k]->setText(Combo1->itemText(k + HScroll1->value()));
     }
     const int row = List1[0]->currentRow();
-    fillColumns(m_listedOrder, Module1::Name);
+    fillColumns(m_listedOrder);
     List1[0]->setCurrentRow(row);
     if (const int shown = elementOnShow()) {
         ShowProperties(shown);

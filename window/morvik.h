@@ -172,9 +172,9 @@ private:
     static QString columnFormat();
     static QString tableFormat();
     bool columnViewShowing() const;
-    // One row per element in the given order: column 0 shows column0Property, column k (1..5)
-    // the property HScroll1 + 1 + k.
-    void fillColumns(const std::vector<int> &elements, int column0Property);
+    // One row per element in the given order: column 0 shows its name, column k (1..5) the
+    // property HScroll1 + 1 + k, which its header names.
+    void fillColumns(const std::vector<int> &elements);
     // The same with names in column 0, in an order that is not the ranking's (by number, or by
     // a header): Combo1 goes back to its placeholder.
     void showUnranked(const std::vector<int> &elements);

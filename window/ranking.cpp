@@ -15,6 +15,6 @@ void Morvik::Combo1_Click()
         m_platform.messageBox(this, tr("Not yet supported"), Title, Platform::Icon::None);
         return;
     }
-    // Column 0 shows the first scrolled property here, not the name.
-    fillColumns(RowOrder::byValue(p, true), HScroll1->value() + 1);
+    // Column 0 shows the names, as its header says, whatever the scroll position.
+    fillColumns(RowOrder::byValue(p, true));
 }
