@@ -69,6 +69,10 @@ void TestKeyboard::shortcuts()
     for (QPushButton *button : m_window->findChildren<QPushButton *>()) {
         QVERIFY(!button->text().contains(QLatin1Char('&')));
     }
+    // The desktop's key for ending a program ends this one too, wherever the focus is.
+    m_window->lblElem[26]->setFocus();
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Q, Qt::ControlModifier);
+    QVERIFY(!m_window->isVisible());
 }
 
 void TestKeyboard::arrowKeys_data()

@@ -64,6 +64,8 @@ QSet<qsizetype> valueColumns(const QString &text)
     return columns;
 }
 
+constexpr int ShiftF10 = -1;
+
 // "Print…\tCtrl+P|...": each entry with the key it says.
 QString menuEntries(const QMenu *menu)
 {
@@ -468,16 +470,23 @@ void TestOutput::contextMenu_data()
 {
     QTest::addColumn<QStringList>("clicks");
     QTest::addColumn<QString>("on");
-    QTest::addColumn<int>("reason");
+    QTest::addColumn<int>("reason"); // ShiftF10: the key that stands in for the Menu key
     QTest::addColumn<QString>("entries");
+    const QString chart = "Save chart as image…\tCtrl+S|Print…\tCtrl+P|"
+                          "Print preview…\tCtrl+Shift+P|Save table as CSV…\tCtrl+Shift+S|"
+                          "Temperatures in\t";
+    const QString columns = "Save table as CSV…\tCtrl+Shift+S|Print…\tCtrl+P|"
+                            "Print preview…\tCtrl+Shift+P|Temperatures in\t";
     QTest::newRow("chart, right button")
             << QStringList{"lblElem(26)"} << "lblElem(26)" << int(QContextMenuEvent::Mouse)
-            << "Save chart as image…\tCtrl+S|Print…\tCtrl+P|Print preview…\t|"
-               "Save table as CSV…\tCtrl+Shift+S|Temperatures in\t";
+            << chart;
     QTest::newRow("column view, Menu key")
             << QStringList{"Command1", "List1(0)"} << "List1(0)" << int(QContextMenuEvent::Keyboard)
-            << "Save table as CSV…\tCtrl+Shift+S|Print…\tCtrl+P|Print preview…\t|"
-               "Temperatures in\t";
+            << columns;
+    QTest::newRow("chart, Shift+F10") << QStringList{"lblElem(26)"} << "lblElem(26)" << ShiftF10
+                                      << chart;
+    QTest::newRow("column view, Shift+F10")
+            << QStringList{"Command1", "List1(0)"} << "List1(0)" << ShiftF10 << columns;
 }
 
 void TestOutput::contextMenu()
@@ -491,8 +500,13 @@ void TestOutput::contextMenu()
     // them for real): a context menu event for the control under the mouse or with the focus.
     auto *target = m_window->findChild<QWidget *>(on);
     const QPoint centre = target->rect().center();
-    QContextMenuEvent event(QContextMenuEvent::Reason(reason), centre, target->mapToGlobal(centre));
-    QApplication::sendEvent(target, &event);
+    if (reason == ShiftF10) {
+        QTest::keyClick(target, Qt::Key_F10, Qt::ShiftModifier);
+    } else {
+        QContextMenuEvent event(QContextMenuEvent::Reason(reason), centre,
+                                target->mapToGlobal(centre));
+        QApplication::sendEvent(target, &event);
+    }
     QTRY_VERIFY(qobject_cast<QMenu *>(QApplication::activePopupWidget()));
     auto *menu = qobject_cast<QMenu *>(QApplication::activePopupWidget());
     QCOMPARE(menuEntries(menu), entries);

@@ -35,6 +35,14 @@ void Morvik::contextMenuEvent(QContextMenuEvent *event)
     (columnViewShowing() ? m_columnMenu : m_chartMenu)->popup(event->globalPos());
 }
 
+void Morvik::openContextMenu()
+{
+    // Where the Menu key opens it: over the control that has the focus.
+    const QWidget *focus = focusWidget();
+    const QPoint at = focus ? focus->mapToGlobal(focus->rect().center()) : mapToGlobal(QPoint());
+    (columnViewShowing() ? m_columnMenu : m_chartMenu)->popup(at);
+}
+
 void Morvik::reportFailure(const QString &text)
 {
     m_platform.messageBox(this, text, Title, Platform::Icon::Critical);

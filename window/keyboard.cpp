@@ -78,13 +78,23 @@ void Morvik::setupActions()
     action(Command1->text(), QKeySequence(Qt::CTRL | Qt::Key_T), [this] { Command1_Click(); });
     action(QString(), QKeySequence::Copy, [this] { copyToClipboard(); });
     action(QString(), QKeySequence(Qt::CTRL | Qt::Key_L), [this] { m_colouring->focusChoice(); });
+    // Ctrl+Q ends programs on every desktop Morvik runs on; where the platform has no key of
+    // its own for that (Windows' is Alt+F4, which closes the window anyway), Ctrl+Q all the same.
+    QList<QKeySequence> quit = QKeySequence::keyBindings(QKeySequence::Quit);
+    if (quit.isEmpty()) {
+        quit = {QKeySequence(Qt::CTRL | Qt::Key_Q)};
+    }
+    action(QString(), {}, [this] { close(); })->setShortcuts(quit);
+    // The context menu's key on the keyboards that have no Menu key.
+    action(QString(), QKeySequence(Qt::SHIFT | Qt::Key_F10), [this] { openContextMenu(); });
     //: Context menu entry of the chart (Ctrl+S).
     m_actions.saveImage =
             action(tr("Save chart as image…"), QKeySequence::Save, [this] { saveChartImage(); });
     //: Context menu entry of both views (Ctrl+P): prints the chart and the sheet on show.
     m_actions.print = action(tr("Print…"), QKeySequence::Print, [this] { printChart(); });
     //: Context menu entry of both views: the printout as it will come out of the printer.
-    m_actions.preview = action(tr("Print preview…"), {}, [this] { previewPrint(); });
+    m_actions.preview = action(tr("Print preview…"), QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_P),
+                               [this] { previewPrint(); });
     //: Context menu entry of both views (Ctrl+Shift+S): all elements and properties.
     m_actions.saveTable =
             action(tr("Save table as CSV…"), QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_S),

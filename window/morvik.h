@@ -199,6 +199,8 @@ private:
     // window/contextmenu.cpp: the context menus of the two views, and how a failure of the ways
     // out of the window is told.
     void setupMenus();
+    // The context menu of the view on show, opened from the keyboard.
+    void openContextMenu();
     void reportFailure(const QString &text);
 
     // tools/saveimage.cpp: the chart as a picture, drawn from the pictured parts alone, so that
