@@ -43,19 +43,28 @@ public:
     // editor that keeps running or ends well is not reported, and is never ended by the program.
     virtual bool openInEditor(const QString &path, std::function<void()> failed) = 0;
 
-    // A modal "save as" dialog offering suggestedName, with file-type filters such as
-    // "CSV file (*.csv)", several separated by ";;". The chosen path, or an empty optional
-    // when the user cancelled.
-    virtual std::optional<QString> saveFileName(QWidget *parent, const QString &title,
-                                                const QString &suggestedName,
-                                                const QString &filter) = 0;
+    // What the user chose in a "save as" dialog: the path, and the file type ("SVG image
+    // (*.svg)"), one of the filters offered.
+    struct SaveChoice
+    {
+        QString path;
+        QString filter;
+    };
 
-    // The modal print dialog, which sets up printer (a printer, or a PDF file) as the user
-    // chooses. False when the user cancelled.
+    // A modal "save as" dialog offering suggestedName, with file-type filters such as
+    // "CSV file (*.csv)", several separated by ";;". An empty optional when the user cancelled.
+    virtual std::optional<SaveChoice> saveFileName(QWidget *parent, const QString &title,
+                                                   const QString &suggestedName,
+                                                   const QString &filter) = 0;
+
+    // The modal print dialog, which sets up printer as the user chooses. It offers printers
+    // only: a file is saved through saveFileName, whose choice the program checks before it
+    // writes anything, while Qt's dialog would open the file itself beforehand. False when the
+    // user cancelled.
     virtual bool printDialog(QWidget *parent, QPrinter &printer) = 0;
 
-    // A modal print preview of what paint draws on printer, which paints again whenever the
-    // user changes the page setup, and prints from there when the user asks.
-    virtual void printPreview(QWidget *parent, QPrinter &printer,
+    // A modal print preview of what paint draws on printer, filling most of the screen with the
+    // page fitted to it. True when the user asked to print from it.
+    virtual bool printPreview(QWidget *parent, QPrinter &printer,
                               std::function<void(QPrinter &)> paint) = 0;
 };

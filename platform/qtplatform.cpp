@@ -1,18 +1,24 @@
 #include "qtplatform.h"
 
+#include "platform/filters.h"
+
 #include <QCoreApplication>
+#include <QDialogButtonBox>
 #include <QDir>
 #include <QElapsedTimer>
 #include <QFileDialog>
 #include <QFileInfo>
+#include <QGuiApplication>
 #include <QInputDialog>
 #include <QMessageBox>
 #include <QPrintDialog>
-#include <QPrintPreviewDialog>
+#include <QPrintPreviewWidget>
 #include <QPrinter>
 #include <QProcess>
-#include <QRegularExpression>
+#include <QPushButton>
+#include <QScreen>
 #include <QStandardPaths>
+#include <QVBoxLayout>
 
 namespace {
 
@@ -20,19 +26,12 @@ namespace {
 // once, so a failure shows within moments, and a longer run is an editor at work.
 constexpr qint64 EditorWatchMs = 5000;
 
-// The ending a filter such as "PNG image (*.png)" stands for, "png".
-QString endingOf(const QString &filter)
-{
-    static const QRegularExpression pattern(QStringLiteral("\\(\\*\\.(\\w+)"));
-    return pattern.match(filter).captured(1);
-}
-
 // Choosing another filter also changes the name typed: "chart.png" under "SVG image (*.svg)"
 // becomes "chart.svg", so the filter chosen is the format written. A name without an ending
 // takes the filter's.
 void followFilter(QFileDialog &dialog, const QString &filter)
 {
-    const QString ending = endingOf(filter);
+    const QString ending = Filters::endingOf(filter);
     dialog.setDefaultSuffix(ending);
     const QStringList typed = dialog.selectedFiles();
     if (typed.isEmpty() || ending.isEmpty()) {
@@ -40,7 +39,7 @@ void followFilter(QFileDialog &dialog, const QString &filter)
     }
     const QFileInfo name(typed.constFirst());
     for (const QString &other : dialog.nameFilters()) {
-        const QString otherEnding = endingOf(other);
+        const QString otherEnding = Filters::endingOf(other);
         if (!otherEnding.isEmpty() && otherEnding != ending
             && name.suffix().compare(otherEnding, Qt::CaseInsensitive) == 0) {
             dialog.selectFile(name.completeBaseName() + QLatin1Char('.') + ending);
@@ -158,35 +157,57 @@ bool QtPlatform::openInEditor(const QString &path, std::function<void()> failed)
 #endif
 }
 
-std::optional<QString> QtPlatform::saveFileName(QWidget *parent, const QString &title,
-                                                const QString &suggestedName, const QString &filter)
+std::optional<Platform::SaveChoice> QtPlatform::saveFileName(QWidget *parent, const QString &title,
+                                                             const QString &suggestedName,
+                                                             const QString &filter)
 {
     const QString folder = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
     QFileDialog dialog(parent, title, QDir(folder).filePath(suggestedName), filter);
     dialog.setAcceptMode(QFileDialog::AcceptSave);
-    dialog.setDefaultSuffix(endingOf(dialog.selectedNameFilter()));
+    dialog.setDefaultSuffix(Filters::endingOf(dialog.selectedNameFilter()));
     QObject::connect(&dialog, &QFileDialog::filterSelected, &dialog,
                      [&dialog](const QString &chosen) { followFilter(dialog, chosen); });
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) {
         return std::nullopt;
     }
-    return dialog.selectedFiles().constFirst();
+    return SaveChoice{dialog.selectedFiles().constFirst(), dialog.selectedNameFilter()};
 }
 
 bool QtPlatform::printDialog(QWidget *parent, QPrinter &printer)
 {
     QPrintDialog dialog(&printer, parent);
-    // The printout is one or two pages, always printed whole.
-    dialog.setOptions(QAbstractPrintDialog::PrintToFile | QAbstractPrintDialog::PrintShowPageSize
+    // Printers only, and the printout (one or two pages) always printed whole.
+    dialog.setOptions(QAbstractPrintDialog::PrintShowPageSize
                       | QAbstractPrintDialog::PrintCollateCopies);
     return dialog.exec() == QDialog::Accepted;
 }
 
-void QtPlatform::printPreview(QWidget *parent, QPrinter &printer,
+bool QtPlatform::printPreview(QWidget *parent, QPrinter &printer,
                               std::function<void(QPrinter &)> paint)
 {
-    QPrintPreviewDialog preview(&printer, parent);
-    QObject::connect(&preview, &QPrintPreviewDialog::paintRequested, &preview,
-                     [&paint](QPrinter *pages) { paint(*pages); });
-    preview.exec();
+    // Not QPrintPreviewDialog: it opens as a strip of the parent's size at a few per cent, and
+    // its print button opens a print dialog that may print to a file it opens unchecked.
+    QDialog dialog(parent);
+    dialog.setWindowTitle(QCoreApplication::translate("Platform", "Print preview"));
+    auto *pages = new QPrintPreviewWidget(&printer, &dialog);
+    pages->setZoomMode(QPrintPreviewWidget::FitInView);
+    QObject::connect(pages, &QPrintPreviewWidget::paintRequested, &dialog,
+                     [&paint](QPrinter *on) { paint(*on); });
+    auto *buttons = new QDialogButtonBox(QDialogButtonBox::Close, &dialog);
+    //: The button of the print preview that goes on to the print dialog.
+    QPushButton *print = buttons->addButton(QCoreApplication::translate("Platform", "Print…"),
+                                            QDialogButtonBox::AcceptRole);
+    print->setDefault(true);
+    QObject::connect(buttons, &QDialogButtonBox::accepted, &dialog, &QDialog::accept);
+    QObject::connect(buttons, &QDialogButtonBox::rejected, &dialog, &QDialog::reject);
+    auto *layout = new QVBoxLayout(&dialog);
+    layout->addWidget(pages);
+    layout->addWidget(buttons);
+    // Most of the screen the window is on, whatever its size and scale.
+    const QScreen *screen = parent ? parent->screen() : QGuiApplication::primaryScreen();
+    if (screen) {
+        const QRect available = screen->availableGeometry();
+        dialog.resize(available.size() * 0.85);
+    }
+    return dialog.exec() == QDialog::Accepted;
 }

@@ -22,11 +22,11 @@ public:
     QString tempFolder() override;
     QString ShortPath(const QString &LongPath) override;
     bool openInEditor(const QString &path, std::function<void()> failed) override;
-    std::optional<QString> saveFileName(QWidget *parent, const QString &title,
-                                        const QString &suggestedName,
-                                        const QString &filter) override;
+    std::optional<SaveChoice> saveFileName(QWidget *parent, const QString &title,
+                                           const QString &suggestedName,
+                                           const QString &filter) override;
     bool printDialog(QWidget *parent, QPrinter &printer) override;
-    void printPreview(QWidget *parent, QPrinter &printer,
+    bool printPreview(QWidget *parent, QPrinter &printer,
                       std::function<void(QPrinter &)> paint) override;
 
 private:

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "platform/filters.h"
 #include "platform/platform.h"
 
 #include <QPrinter>
@@ -38,10 +39,15 @@ public:
 
     std::deque<std::optional<QString>> answers; // what the input box returns, in turn
     std::deque<std::optional<QString>> savePaths; // what the save dialog returns, in turn
+    // The file type chosen with each of them; where none is given, the type of the path's
+    // ending, or the first offered.
+    std::deque<QString> saveFilters;
     QList<SaveRequest> saveRequests;
-    // The PDF file each print dialog, or the print button of each preview, prints to, in turn;
-    // an empty optional cancels.
+    // The PDF file each print dialog prints to, in turn, standing in for a printer; an empty
+    // optional cancels.
     std::deque<std::optional<QString>> printPaths;
+    // Whether the user presses "Print…" in each preview, in turn; closes it when none is left.
+    std::deque<bool> previewPrints;
     std::optional<QPageSize> printPaper; // the paper chosen in the print dialog, if any
     int printDialogs = 0;
     int printPreviews = 0;
@@ -101,9 +107,9 @@ public:
         return editorStarts;
     }
 
-    std::optional<QString> saveFileName(QWidget *, const QString &title,
-                                        const QString &suggestedName,
-                                        const QString &filter) override
+    std::optional<SaveChoice> saveFileName(QWidget *, const QString &title,
+                                           const QString &suggestedName,
+                                           const QString &filter) override
     {
         saveRequests.append({title, suggestedName, filter});
         if (savePaths.empty()) {
@@ -111,7 +117,22 @@ public:
         }
         const std::optional<QString> path = savePaths.front();
         savePaths.pop_front();
-        return path;
+        if (!path) {
+            return std::nullopt;
+        }
+        const QStringList offered = filter.split(QStringLiteral(";;"));
+        QString chosen = offered.constFirst();
+        if (!saveFilters.empty()) {
+            chosen = saveFilters.front();
+            saveFilters.pop_front();
+        } else {
+            for (const QString &type : offered) {
+                if (path->endsWith('.' + Filters::endingOf(type), Qt::CaseInsensitive)) {
+                    chosen = type;
+                }
+            }
+        }
+        return SaveChoice{*path, chosen};
     }
 
     bool printDialog(QWidget *, QPrinter &printer) override
@@ -120,13 +141,20 @@ public:
         return printToNextPath(printer);
     }
 
-    // The user looks at the preview and prints from it, or closes it.
-    void printPreview(QWidget *, QPrinter &printer, std::function<void(QPrinter &)> paint) override
+    // The user looks at the preview (its pages drawn into preview.pdf in the temporary
+    // folder) and prints from it, or closes it.
+    bool printPreview(QWidget *, QPrinter &printer, std::function<void(QPrinter &)> paint) override
     {
         ++printPreviews;
-        if (printToNextPath(printer)) {
-            paint(printer);
+        printer.setOutputFormat(QPrinter::PdfFormat);
+        printer.setOutputFileName(tempDir.filePath(QStringLiteral("preview.pdf")));
+        paint(printer);
+        if (previewPrints.empty()) {
+            return false;
         }
+        const bool print = previewPrints.front();
+        previewPrints.pop_front();
+        return print;
     }
 
 private:

@@ -408,8 +408,7 @@ void TestColumns::rankingByProperty_data()
     // Scrolled, column 0 still shows the names its header names, the others properties 18 to 22.
     QTest::newRow("scrolled to the end: names, then properties 18 to 22")
             << 16 << 2
-            << QStringList{"Unnilennium", "--", "--", "--", "[Rn] 7s2 5f14 6d7",
-                           "Artificial metal"}
+            << QStringList{"Unnilennium", "--", "--", "--", "[Rn] 7s2 5f14 6d7", "Artificial metal"}
             << "Hydrogen";
     QTest::newRow("scrolled five: names, then the melting points")
             << 5 << 13 << QStringList{"Helium", "-272"} << "Astatine";

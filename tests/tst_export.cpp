@@ -1,6 +1,7 @@
 // Export: the file written byte for byte, the editor started on it, and every way the write can
 // be refused or fail ending in a message with nothing else changed.
 
+#include "fulldisk.h"
 #include "platform/qtplatform.h"
 #include "tools/exportfile.h"
 #include "window/clicklabel.h"
@@ -63,6 +64,8 @@ private slots:
     void editorNotStarted();
     void replaceFileWritesWhole_data();
     void replaceFileWritesWhole();
+    void fullDiskLeavesNothing();
+    void exportNamesTheSystemsReason_data();
     void exportNamesTheSystemsReason();
     void editorThatGivesUpWarns_data();
     void editorThatGivesUpWarns();
@@ -265,22 +268,51 @@ void TestExport::replaceFileWritesWhole()
     QCOMPARE(QFile::permissions(fresh), plain.permissions());
 }
 
+void TestExport::fullDiskLeavesNothing()
+{
+    click(m_window->lblElem[26]);
+    {
+        const FullDisk full;
+        QVERIFY(full.isSet());
+        click(m_window->Label7);
+    }
+    QCOMPARE(m_platform->messages.size(), 1);
+    QVERIFY(m_platform->messages[0].text.endsWith(qt_error_string(EFBIG) + '.'));
+    QVERIFY(m_platform->editorLaunches.isEmpty());
+    // Neither the file nor a hidden draft of it.
+    QCOMPARE(QDir(m_platform->tempDir.path()).entryList(QDir::Files | QDir::Hidden), QStringList());
+}
+
+void TestExport::exportNamesTheSystemsReason_data()
+{
+    QTest::addColumn<int>("folderLength");
+    QTest::addColumn<bool>("written");
+    // "/Properties.txt" is 15 bytes: the longest path the system takes is 4095 bytes.
+    QTest::newRow("4095 bytes: the longest path, written") << 4080 << true;
+    QTest::newRow("4100 bytes: too long, and the system says so") << 4085 << false;
+}
+
 void TestExport::exportNamesTheSystemsReason()
 {
-    // The temporary folder exists, but a file's path in it is longer than the system allows.
+    QFETCH(int, folderLength);
+    QFETCH(bool, written);
     QString folder = m_platform->tempDir.path();
-    while (folder.size() < 4080) {
+    while (folder.size() < folderLength) {
         folder += QLatin1Char('/') + QString(200, QLatin1Char('d'));
     }
-    folder.truncate(4080);
+    folder.truncate(folderLength);
     QVERIFY(QDir().mkpath(folder));
     m_platform->tempFolderOverride = folder + QLatin1Char('/');
     click(m_window->lblElem[26]);
     click(m_window->Label7);
-    QCOMPARE(m_platform->messages.size(), 1);
-    QVERIFY2(m_platform->messages[0].text.endsWith(qt_error_string(ENAMETOOLONG) + '.'),
-             qPrintable(m_platform->messages[0].text.right(80)));
-    QVERIFY(m_platform->editorLaunches.isEmpty());
+    QCOMPARE(QDir(folder).entryList(QDir::Files | QDir::Hidden),
+             written ? QStringList{"Properties.txt"} : QStringList());
+    QCOMPARE(m_platform->editorLaunches.size(), int(written));
+    QCOMPARE(m_platform->messages.size(), int(!written));
+    if (!written) {
+        QVERIFY2(m_platform->messages[0].text.endsWith(qt_error_string(ENAMETOOLONG) + '.'),
+                 qPrintable(m_platform->messages[0].text.right(80)));
+    }
 }
 
 void TestExport::editorThatGivesUpWarns_data()

@@ -4,28 +4,40 @@
 
 #include "colouring/chartcolouring.h"
 #include "colouring/colouring.h"
+#include "fulldisk.h"
+#include "platform/qtplatform.h"
 #include "tools/csvtable.h"
 #include "units/temperatureunits.h"
 #include "window/clicklabel.h"
 #include "window/surface.h"
 #include "windowtest.h"
 
+#include <QAbstractButton>
 #include <QApplication>
 #include <QCheckBox>
 #include <QComboBox>
 #include <QContextMenuEvent>
+#include <QDialogButtonBox>
 #include <QDir>
 #include <QFile>
 #include <QImage>
 #include <QLabel>
 #include <QMenu>
+#include <QPainter>
+#include <QPrintDialog>
+#include <QPrintPreviewWidget>
+#include <QPrinter>
 #include <QProcess>
 #include <QPushButton>
 #include <QRegularExpression>
+#include <QScreen>
 #include <QScrollBar>
 #include <QSet>
 #include <QSvgRenderer>
 #include <QTest>
+#include <QTimer>
+
+#include <sys/stat.h>
 
 namespace {
 
@@ -65,6 +77,7 @@ QSet<qsizetype> valueColumns(const QString &text)
 }
 
 constexpr int ShiftF10 = -1;
+constexpr int TableKey = -2; // Ctrl+Shift+S
 
 // "Print…\tCtrl+P|...": each entry with the key it says.
 QString menuEntries(const QMenu *menu)
@@ -99,6 +112,12 @@ private slots:
     void tableSaveCancelled();
     void tableSaveFails();
     void tableNeverWrittenThroughALink();
+    void hostileTargetsRefused_data();
+    void hostileTargetsRefused();
+    void namesAtTheSystemsLimit_data();
+    void namesAtTheSystemsLimit();
+    void chosenTypeWritten_data();
+    void chosenTypeWritten();
     void pngIsTwiceTheChart();
     void pngShowsTheColours_data();
     void pngShowsTheColours();
@@ -108,6 +127,10 @@ private slots:
     void svgHoldsTheSymbols();
     void printout_data();
     void printout();
+    void printoutAsPdf_data();
+    void printoutAsPdf();
+    void printDialogOffersPrintersOnly();
+    void previewFillsMostOfTheScreen();
     void cancelWritesNothing_data();
     void cancelWritesNothing();
     void unwritableFileReported_data();
@@ -121,6 +144,8 @@ private:
     QByteArray saveTable(const QString &path);
     void checkCsv(const QByteArray &firstRowStart, const QByteArray &lastRowStart);
     QImage saveChartPng();
+    // The entry of the chart's context menu with this text.
+    QAction *menuAction(const QString &text) const;
     // Colours the chart by the property (0: by class), then clicks the named controls.
     void act(int colouredBy, const QStringList &clicks);
 };
@@ -245,11 +270,133 @@ void TestOutput::tableNeverWrittenThroughALink()
     QVERIFY(QFileInfo(savePath()).isSymLink());
 }
 
+void TestOutput::hostileTargetsRefused_data()
+{
+    QTest::addColumn<QString>("entry"); // of the chart's context menu
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<QString>("target"); // what stands at the name, or the full disk
+    QTest::addColumn<QString>("reason"); // the end of the message
+    const QStringList entries{"Save table as CSV…", "Save chart as image…",
+                              "Save printout as PDF…"};
+    const QStringList names{"t.csv", "c.png", "p.pdf"};
+    for (qsizetype i = 0; i < entries.size(); ++i) {
+        const QByteArray what = names[i].toLatin1();
+        QTest::addRow("%s: dangling link", what.constData())
+                << entries[i] << names[i] << "link"
+                << "a symbolic link stands at that name.";
+        QTest::addRow("%s: pipe", what.constData()) << entries[i] << names[i] << "pipe"
+                                                    << "that name is not a plain file.";
+        QTest::addRow("%s: full disk", what.constData())
+                << entries[i] << names[i] << "full" << qt_error_string(EFBIG) + '.';
+    }
+}
+
+void TestOutput::hostileTargetsRefused()
+{
+    QFETCH(QString, entry);
+    QFETCH(QString, name);
+    QFETCH(QString, target);
+    QFETCH(QString, reason);
+    click(m_window->lblElem[26]);
+    const QString path = tempPath(name);
+    const QString victim = m_platform->dataDir.filePath(QStringLiteral("victim"));
+    if (target == QLatin1String("link")) {
+        QVERIFY(QFile::link(victim, path));
+    } else if (target == QLatin1String("pipe")) {
+        QCOMPARE(::mkfifo(QFile::encodeName(path).constData(), 0600), 0);
+    }
+    m_platform->savePaths.push_back(path);
+    QAction *action = menuAction(entry);
+    QVERIFY(action);
+    {
+        std::optional<FullDisk> full;
+        if (target == QLatin1String("full")) {
+            QVERIFY(full.emplace().isSet());
+        }
+        action->trigger();
+    }
+    QCOMPARE(m_platform->messages.size(), 1);
+    QVERIFY2(m_platform->messages[0].text.endsWith(reason),
+             qPrintable(m_platform->messages[0].text));
+    QVERIFY(!QFile::exists(victim));
+    // What stood there still stands, and nothing else was left beside it: no draft.
+    const QStringList left = QDir(m_platform->tempDir.path())
+                                     .entryList(QDir::AllEntries | QDir::Hidden | QDir::System
+                                                | QDir::NoDotAndDotDot);
+    QCOMPARE(left, target == QLatin1String("full") ? QStringList() : QStringList{name});
+}
+
+void TestOutput::namesAtTheSystemsLimit_data()
+{
+    QTest::addColumn<int>("bytes"); // of the file's name; the system takes up to 255
+    for (const int bytes : {251, 253, 255}) {
+        QTest::addRow("%d bytes", bytes) << bytes;
+    }
+    QTest::newRow("two-byte letters up to 255") << -255;
+}
+
+void TestOutput::namesAtTheSystemsLimit()
+{
+    QFETCH(int, bytes);
+    // A name as long as the system takes is saved; its draft beside it is no longer.
+    const QString stem = bytes > 0 ? QString(bytes - 4, QLatin1Char('t'))
+                                   : QString((-bytes - 5) / 2, QChar(0x00E9)) + QLatin1Char('x');
+    const QString name = stem + QStringLiteral(".csv");
+    QCOMPARE(QFile::encodeName(name).size(), std::abs(bytes));
+    saveTable(tempPath(name));
+    QVERIFY2(m_platform->messages.isEmpty(), qPrintable(m_platform->messages.value(0).text));
+    QCOMPARE(QDir(m_platform->tempDir.path()).entryList(QDir::Files | QDir::Hidden),
+             QStringList{name});
+}
+
+void TestOutput::chosenTypeWritten_data()
+{
+    QTest::addColumn<QString>("typed");
+    QTest::addColumn<QString>("filter");
+    QTest::addColumn<QString>("saved");
+    QTest::addColumn<QByteArray>("starts"); // the file's first bytes: what it is
+    QTest::newRow("SVG chosen, another ending typed") << "x.txt"
+                                                      << "SVG image (*.svg)"
+                                                      << "x.txt" << QByteArray("<?xml");
+    QTest::newRow("SVG chosen, no ending") << "x"
+                                           << "SVG image (*.svg)"
+                                           << "x.svg" << QByteArray("<?xml");
+    QTest::newRow("PNG chosen, no ending") << "x"
+                                           << "PNG image (*.png)"
+                                           << "x.png" << QByteArray("\x89PNG");
+    QTest::newRow("PNG chosen, .svg typed") << "x.svg"
+                                            << "PNG image (*.png)"
+                                            << "x.svg" << QByteArray("\x89PNG");
+}
+
+void TestOutput::chosenTypeWritten()
+{
+    QFETCH(QString, typed);
+    QFETCH(QString, filter);
+    QFETCH(QString, saved);
+    QFETCH(QByteArray, starts);
+    m_platform->savePaths.push_back(tempPath(typed));
+    m_platform->saveFilters.push_back(filter);
+    QTest::keyClick(m_window, Qt::Key_S, Qt::ControlModifier);
+    QVERIFY(m_platform->messages.isEmpty());
+    QVERIFY(readFile(tempPath(saved)).startsWith(starts));
+}
+
 QImage TestOutput::saveChartPng()
 {
     m_platform->savePaths.push_back(tempPath(QStringLiteral("chart.png")));
     QTest::keyClick(m_window, Qt::Key_S, Qt::ControlModifier);
     return QImage(tempPath(QStringLiteral("chart.png")));
+}
+
+QAction *TestOutput::menuAction(const QString &text) const
+{
+    for (QAction *entry : m_window->findChild<QMenu *>(QStringLiteral("chartMenu"))->actions()) {
+        if (entry->text() == text) {
+            return entry;
+        }
+    }
+    return nullptr;
 }
 
 void TestOutput::act(int colouredBy, const QStringList &clicks)
@@ -391,7 +538,8 @@ void TestOutput::printout_data()
     QTest::newRow("the chart alone") << QStringList() << 1 << QPageSize::A4 << false << 1;
     QTest::newRow("iron's sheet below") << iron << 1 << QPageSize::A4 << true << 1;
     QTest::newRow("iron's sheet overleaf") << iron << 1 << QPageSize::A5 << true << 2;
-    QTest::newRow("from the preview") << iron << 2 << QPageSize::A4 << true << 1;
+    QTest::newRow("from the preview, through the print dialog")
+            << iron << 2 << QPageSize::A4 << true << 1;
 }
 
 void TestOutput::printout()
@@ -405,22 +553,102 @@ void TestOutput::printout()
     const QString pdf = tempPath(QStringLiteral("printout.pdf"));
     m_platform->printPaths.push_back(pdf);
     m_platform->printPaper = QPageSize(paper);
+    m_platform->previewPrints.push_back(true);
     m_window->findChild<QMenu *>(QStringLiteral("chartMenu"))->actions()[entry]->trigger();
-    QCOMPARE(m_platform->printDialogs + m_platform->printPreviews, 1);
+    QCOMPARE(m_platform->printDialogs, 1);
+    QCOMPARE(m_platform->printPreviews, entry == 2 ? 1 : 0);
     const QString text = pdfText(pdf);
     QVERIFY2(!text.isEmpty(), "no printout, or no pdftotext (Debian poppler-utils)");
     QCOMPARE(text.count(QLatin1Char('\f')), pages);
     QCOMPARE(text.contains(QLatin1String("Iron (Fe)")), sheet);
     QCOMPARE(text.contains(QLatin1String("55.847 amu")), sheet);
-    // The chart is drawn onto the page, its captions as text; the sheet's values below it line
-    // up in one column.
-    QVERIFY(text.contains(QLatin1String("Unq")));
+    // The sheet's values below the chart line up in one column.
     const qsizetype sheetStart = text.indexOf(QLatin1String("\nName "));
     QCOMPARE(sheetStart >= 0, sheet);
     if (sheet) {
         QCOMPARE(int(valueColumns(text.mid(sheetStart + 1)).size()), 1);
     }
     QVERIFY(m_platform->messages.isEmpty());
+}
+
+void TestOutput::printoutAsPdf_data()
+{
+    QTest::addColumn<QString>("name"); // as typed in the save dialog
+    QTest::addColumn<QString>("saved"); // the file written
+    QTest::newRow("with its ending") << "chart.pdf"
+                                     << "chart.pdf";
+    QTest::newRow("the ending added") << "chart"
+                                      << "chart.pdf";
+}
+
+void TestOutput::printoutAsPdf()
+{
+    // The printout as a file goes through the save dialog and its checks, never the printer's.
+    QFETCH(QString, name);
+    QFETCH(QString, saved);
+    click(m_window->lblElem[26]);
+    m_platform->savePaths.push_back(tempPath(name));
+    menuAction(QStringLiteral("Save printout as PDF…"))->trigger();
+    QCOMPARE(m_platform->printDialogs, 0);
+    QCOMPARE(m_platform->saveRequests.size(), 1);
+    QCOMPARE(m_platform->saveRequests[0].suggestedName, QStringLiteral("Morvik chart.pdf"));
+    QCOMPARE(m_platform->saveRequests[0].filter, QStringLiteral("PDF file (*.pdf)"));
+    const QString text = pdfText(tempPath(saved));
+    QVERIFY2(text.contains(QLatin1String("Iron (Fe)")), qPrintable(text.left(200)));
+    QVERIFY(text.contains(QLatin1String("Unq"))); // the chart's captions are text too
+    QCOMPARE(QDir(m_platform->tempDir.path()).entryList(QDir::Files | QDir::Hidden),
+             QStringList{saved});
+}
+
+void TestOutput::printDialogOffersPrintersOnly()
+{
+    // The real dialog: printing to a file is not among its choices, so it never opens one.
+    QtPlatform platform;
+    QPrinter printer;
+    bool printsToFile = true;
+    QTimer::singleShot(0, [&printsToFile] {
+        auto *dialog = qobject_cast<QPrintDialog *>(QApplication::activeModalWidget());
+        if (dialog) {
+            printsToFile = dialog->testOption(QAbstractPrintDialog::PrintToFile);
+            dialog->reject();
+        }
+    });
+    QVERIFY(!platform.printDialog(m_window, printer));
+    QVERIFY(!printsToFile);
+}
+
+void TestOutput::previewFillsMostOfTheScreen()
+{
+    // The real preview: most of the screen's free area, the page fitted to it, and its button
+    // goes on to the print dialog.
+    QtPlatform platform;
+    QPrinter printer;
+    QSize size;
+    QPrintPreviewWidget::ZoomMode zoom = QPrintPreviewWidget::CustomZoom;
+    int pages = 0;
+    QTimer::singleShot(0, [&] {
+        QWidget *dialog = QApplication::activeModalWidget();
+        if (auto *preview = dialog ? dialog->findChild<QPrintPreviewWidget *>() : nullptr) {
+            size = dialog->size();
+            zoom = preview->zoomMode();
+            pages = preview->pageCount();
+            for (QAbstractButton *button : dialog->findChild<QDialogButtonBox *>()->buttons()) {
+                if (button->text() == QStringLiteral("Print…")) {
+                    button->click();
+                }
+            }
+        }
+    });
+    const bool print = platform.printPreview(m_window, printer, [this](QPrinter &on) {
+        QPainter painter(&on);
+        painter.drawText(10, 10, QStringLiteral("Iron"));
+    });
+    const QSize available = m_window->screen()->availableGeometry().size();
+    QVERIFY2(size.width() >= available.width() * 0.8 && size.height() >= available.height() * 0.8,
+             qPrintable(QStringLiteral("%1x%2").arg(size.width()).arg(size.height())));
+    QCOMPARE(zoom, QPrintPreviewWidget::FitInView);
+    QCOMPARE(pages, 1);
+    QVERIFY(print);
 }
 
 void TestOutput::cancelWritesNothing_data()
@@ -448,19 +676,27 @@ void TestOutput::unwritableFileReported_data()
     QTest::newRow("image") << int(Qt::Key_S) << "/nonexistent/c.svg"
                            << "The chart could not be saved to /nonexistent/c.svg: No such file "
                               "or directory.";
-    QTest::newRow("printout") << int(Qt::Key_P) << "/nonexistent/c.pdf"
-                              << "The chart could not be printed to /nonexistent/c.pdf: No such "
+    QTest::newRow("table") << TableKey << "/nonexistent/c.csv"
+                           << "The table could not be saved to /nonexistent/c.csv: No such file "
+                              "or directory.";
+    QTest::newRow("printout") << 0 << "/nonexistent/c.pdf"
+                              << "The printout could not be saved to /nonexistent/c.pdf: No such "
                                  "file or directory.";
 }
 
 void TestOutput::unwritableFileReported()
 {
-    QFETCH(int, key);
+    QFETCH(int, key); // with Ctrl; 0 for the menu's "Save printout as PDF…"
     QFETCH(QString, path);
     QFETCH(QString, message);
     m_platform->savePaths.push_back(path);
-    m_platform->printPaths.push_back(path);
-    QTest::keyClick(m_window, Qt::Key(key), Qt::ControlModifier);
+    if (key == 0) {
+        menuAction(QStringLiteral("Save printout as PDF…"))->trigger();
+    } else if (key == TableKey) {
+        QTest::keyClick(m_window, Qt::Key_S, Qt::ControlModifier | Qt::ShiftModifier);
+    } else {
+        QTest::keyClick(m_window, Qt::Key(key), Qt::ControlModifier);
+    }
     QCOMPARE(m_platform->messages.size(), 1);
     QCOMPARE(m_platform->messages[0].icon, Platform::Icon::Critical);
     QCOMPARE(m_platform->messages[0].text, message);
@@ -473,18 +709,17 @@ void TestOutput::contextMenu_data()
     QTest::addColumn<int>("reason"); // ShiftF10: the key that stands in for the Menu key
     QTest::addColumn<QString>("entries");
     const QString chart = "Save chart as image…\tCtrl+S|Print…\tCtrl+P|"
-                          "Print preview…\tCtrl+Shift+P|Save table as CSV…\tCtrl+Shift+S|"
-                          "Temperatures in\t";
+                          "Print preview…\tCtrl+Shift+P|Save printout as PDF…\t|"
+                          "Save table as CSV…\tCtrl+Shift+S|Temperatures in\t";
     const QString columns = "Save table as CSV…\tCtrl+Shift+S|Print…\tCtrl+P|"
-                            "Print preview…\tCtrl+Shift+P|Temperatures in\t";
-    QTest::newRow("chart, right button")
-            << QStringList{"lblElem(26)"} << "lblElem(26)" << int(QContextMenuEvent::Mouse)
-            << chart;
-    QTest::newRow("column view, Menu key")
-            << QStringList{"Command1", "List1(0)"} << "List1(0)" << int(QContextMenuEvent::Keyboard)
-            << columns;
-    QTest::newRow("chart, Shift+F10") << QStringList{"lblElem(26)"} << "lblElem(26)" << ShiftF10
-                                      << chart;
+                            "Print preview…\tCtrl+Shift+P|Save printout as PDF…\t|"
+                            "Temperatures in\t";
+    QTest::newRow("chart, right button") << QStringList{"lblElem(26)"} << "lblElem(26)"
+                                         << int(QContextMenuEvent::Mouse) << chart;
+    QTest::newRow("column view, Menu key") << QStringList{"Command1", "List1(0)"} << "List1(0)"
+                                           << int(QContextMenuEvent::Keyboard) << columns;
+    QTest::newRow("chart, Shift+F10")
+            << QStringList{"lblElem(26)"} << "lblElem(26)" << ShiftF10 << chart;
     QTest::newRow("column view, Shift+F10")
             << QStringList{"Command1", "List1(0)"} << "List1(0)" << ShiftF10 << columns;
 }

@@ -1,5 +1,7 @@
 #include "chartimage.h"
 
+#include "platform/filters.h"
+
 #include <QBuffer>
 #include <QImage>
 #include <QPainter>
@@ -11,10 +13,11 @@ constexpr double MetresPerInch = 0.0254;
 
 } // namespace
 
-ImageFormat imageFormatOf(const QString &path)
+ImageFormat imageFormatOf(const QString &filter)
 {
-    return path.endsWith(QLatin1String(".svg"), Qt::CaseInsensitive) ? ImageFormat::Svg
-                                                                     : ImageFormat::Png;
+    return Filters::endingOf(filter).compare(QLatin1String("svg"), Qt::CaseInsensitive) == 0
+                   ? ImageFormat::Svg
+                   : ImageFormat::Png;
 }
 
 QByteArray pngImage(const QSize &size, qreal ratio, int dpi, const PaintFunction &paint)

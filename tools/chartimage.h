@@ -12,8 +12,8 @@ class QPainter;
 // logical pixels.
 enum class ImageFormat { Png, Svg };
 
-// The format a file name asks for by its ending: SVG for ".svg", else PNG.
-ImageFormat imageFormatOf(const QString &path);
+// The format a file type of the save dialog asks for: SVG for "SVG image (*.svg)", else PNG.
+ImageFormat imageFormatOf(const QString &filter);
 
 using PaintFunction = std::function<void(QPainter &)>;
 

@@ -1,8 +1,10 @@
 // Printing the chart as coloured now, with the sheet on show, through the print dialog or the
-// print preview; a PDF file is written whole or not at all, like every file the window saves.
+// print preview, and saving the same printout as a PDF file: chosen in the save dialog and
+// written whole or not at all, like every file the window saves.
 
 #include "window/morvik.h"
 
+#include "platform/filters.h"
 #include "tools/exportfile.h"
 #include "tools/printout.h"
 
@@ -10,17 +12,16 @@
 #include <QDir>
 #include <QLabel>
 #include <QListWidget>
-#include <QPaintEngine>
 #include <QPdfWriter>
 #include <QPrinter>
 
 namespace {
 
-// A preview paints into pictures of its pages; only a real print to a PDF file writes one.
-bool printsToPdfFile(QPrinter &printer)
+// The printout's page: landscape, as the chart is wide.
+void setUpPage(QPrinter &printer, const QString &title)
 {
-    return printer.outputFormat() == QPrinter::PdfFormat && !printer.outputFileName().isEmpty()
-           && printer.paintEngine()->type() != QPaintEngine::Picture;
+    printer.setPageOrientation(QPageLayout::Landscape);
+    printer.setDocName(title);
 }
 
 } // namespace
@@ -28,46 +29,53 @@ bool printsToPdfFile(QPrinter &printer)
 void Morvik::printChart()
 {
     QPrinter printer(QPrinter::HighResolution);
-    printer.setPageOrientation(QPageLayout::Landscape);
-    printer.setDocName(chartTitle());
-    if (m_platform.printDialog(this, printer)) {
-        printout(printer);
+    setUpPage(printer, chartTitle());
+    if (m_platform.printDialog(this, printer) && !paintPrintout(printer, printout())) {
+        //: The printer refused the printout; %1 is the printer's name.
+        reportFailure(tr("The chart could not be printed on %1.").arg(printer.printerName()));
     }
 }
 
 void Morvik::previewPrint()
 {
     QPrinter printer(QPrinter::HighResolution);
-    printer.setPageOrientation(QPageLayout::Landscape);
-    printer.setDocName(chartTitle());
-    m_platform.printPreview(this, printer, [this](QPrinter &pages) { printout(pages); });
+    setUpPage(printer, chartTitle());
+    const bool print = m_platform.printPreview(
+            this, printer, [this](QPrinter &pages) { paintPrintout(pages, printout()); });
+    if (print) {
+        printChart();
+    }
 }
 
-void Morvik::printout(QPrinter &printer)
+void Morvik::savePrintout()
 {
-    const Printout pages{[this](QPainter &painter) { paintChart(painter); }, chartArea().size(),
-                         Label5->text(), sheetOnShow(), PropsList->font()};
-    if (!printsToPdfFile(printer)) {
-        if (!paintPrintout(printer, pages)) {
-            //: The printer refused the printout; %1 is the printer's name.
-            reportFailure(tr("The chart could not be printed on %1.").arg(printer.printerName()));
-        }
+    //: Suggested file name of the printout saved as a PDF file, without its ending.
+    const QString name = chartTitle() + QStringLiteral(".pdf");
+    const std::optional<Platform::SaveChoice> choice =
+            m_platform.saveFileName(this, tr("Save printout as PDF"), name, tr("PDF file (*.pdf)"));
+    if (!choice) {
         return;
     }
+    const QString path = Filters::withEnding(choice->path, choice->filter);
     QByteArray pdf;
     QBuffer buffer(&pdf);
     buffer.open(QIODevice::WriteOnly);
     {
         QPdfWriter writer(&buffer);
-        writer.setPageLayout(printer.pageLayout());
-        writer.setResolution(printer.resolution());
-        writer.setTitle(printer.docName());
-        writer.setCreator(printer.creator());
-        paintPrintout(writer, pages);
+        writer.setPageOrientation(QPageLayout::Landscape);
+        writer.setResolution(QPrinter(QPrinter::HighResolution).resolution());
+        writer.setTitle(chartTitle());
+        writer.setCreator(Title);
+        paintPrintout(writer, printout());
     }
-    const QString path = printer.outputFileName();
     if (const auto failure = replaceFile(path, pdf)) {
-        reportFailure(tr("The chart could not be printed to %1: %2.")
+        reportFailure(tr("The printout could not be saved to %1: %2.")
                               .arg(QDir::toNativeSeparators(path), *failure));
     }
+}
+
+Printout Morvik::printout()
+{
+    return {[this](QPainter &painter) { paintChart(painter); }, chartArea().size(), Label5->text(),
+            sheetOnShow(), PropsList->font()};
 }

@@ -3,6 +3,7 @@
 
 #include "window/morvik.h"
 
+#include "platform/filters.h"
 #include "tools/chartimage.h"
 #include "tools/exportfile.h"
 #include "window/clicklabel.h"
@@ -53,24 +54,25 @@ void Morvik::saveChartImage()
     const QString name = chartTitle() + QStringLiteral(".png");
     const QString filters =
             tr("PNG image (*.png)") + QStringLiteral(";;") + tr("SVG image (*.svg)");
-    const std::optional<QString> path =
+    const std::optional<Platform::SaveChoice> choice =
             m_platform.saveFileName(this, tr("Save chart as image"), name, filters);
-    if (!path) {
+    if (!choice) {
         return;
     }
+    const QString path = Filters::withEnding(choice->path, choice->filter);
     const auto paint = [this](QPainter &painter) { paintChart(painter); };
     // Twice the screen's own pixels, so that the chart stays sharp in a printed document.
     const QByteArray image =
-            imageFormatOf(*path) == ImageFormat::Svg
+            imageFormatOf(choice->filter) == ImageFormat::Svg
                     ? svgImage(chartArea().size(), logicalDpiX(), chartTitle(), paint)
                     : pngImage(chartArea().size(), 2 * devicePixelRatioF(), logicalDpiX(), paint);
     const std::optional<QString> failure = image.isEmpty()
                                                    //: Why the chart could not be saved: the %2 of
                                                    //: "The chart could not be saved to %1: %2."
                                                    ? tr("there is not enough memory for the image")
-                                                   : replaceFile(*path, image);
+                                                   : replaceFile(path, image);
     if (failure) {
         reportFailure(tr("The chart could not be saved to %1: %2.")
-                              .arg(QDir::toNativeSeparators(*path), *failure));
+                              .arg(QDir::toNativeSeparators(path), *failure));
     }
 }

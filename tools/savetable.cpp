@@ -2,6 +2,7 @@
 
 #include "window/morvik.h"
 
+#include "platform/filters.h"
 #include "tools/csvtable.h"
 #include "tools/exportfile.h"
 
@@ -11,13 +12,14 @@ void Morvik::saveTable()
 {
     //: Suggested file name of the saved table, without its ending.
     const QString name = tr("Morvik table") + QStringLiteral(".csv");
-    const std::optional<QString> path =
+    const std::optional<Platform::SaveChoice> choice =
             m_platform.saveFileName(this, tr("Save table as CSV"), name, tr("CSV file (*.csv)"));
-    if (!path) {
+    if (!choice) {
         return;
     }
-    if (const auto failure = replaceFile(*path, csvTable(m_listedOrder))) {
+    const QString path = Filters::withEnding(choice->path, choice->filter);
+    if (const auto failure = replaceFile(path, csvTable(m_listedOrder))) {
         reportFailure(tr("The table could not be saved to %1: %2.")
-                              .arg(QDir::toNativeSeparators(*path), *failure));
+                              .arg(QDir::toNativeSeparators(path), *failure));
     }
 }

@@ -12,7 +12,8 @@ void Morvik::setupMenus()
 {
     m_chartMenu = new QMenu(this);
     m_chartMenu->setObjectName(QStringLiteral("chartMenu"));
-    m_chartMenu->addActions({m_actions.saveImage, m_actions.print, m_actions.preview});
+    m_chartMenu->addActions(
+            {m_actions.saveImage, m_actions.print, m_actions.preview, m_actions.savePrintout});
     m_chartMenu->addSeparator();
     m_chartMenu->addAction(m_actions.saveTable);
     m_chartMenu->addSeparator();
@@ -24,7 +25,7 @@ void Morvik::setupMenus()
     m_columnMenu->setObjectName(QStringLiteral("columnMenu"));
     m_columnMenu->addAction(m_actions.saveTable);
     m_columnMenu->addSeparator();
-    m_columnMenu->addActions({m_actions.print, m_actions.preview});
+    m_columnMenu->addActions({m_actions.print, m_actions.preview, m_actions.savePrintout});
     m_columnMenu->addSeparator();
     m_columnMenu->addMenu(m_units->menu());
 }

@@ -95,6 +95,8 @@ void Morvik::setupActions()
     //: Context menu entry of both views: the printout as it will come out of the printer.
     m_actions.preview = action(tr("Print preview…"), QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_P),
                                [this] { previewPrint(); });
+    //: Context menu entry of both views: the printout as a PDF file.
+    m_actions.savePrintout = action(tr("Save printout as PDF…"), {}, [this] { savePrintout(); });
     //: Context menu entry of both views (Ctrl+Shift+S): all elements and properties.
     m_actions.saveTable =
             action(tr("Save table as CSV…"), QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_S),

@@ -29,6 +29,7 @@
 #include <vector>
 
 class ChartColouring;
+struct Printout;
 class TemperatureUnits;
 class ClickLabel;
 class QAction;
@@ -83,6 +84,7 @@ public:
     void saveChartImage(); // tools/saveimage.cpp
     void printChart(); // tools/print.cpp
     void previewPrint(); // tools/print.cpp
+    void savePrintout(); // tools/print.cpp, as a PDF file
 
     // The register of the controls' parts and places, and the colouring of the chart.
     Parts &parts() { return m_parts; }
@@ -209,8 +211,8 @@ private:
     void paintChart(QPainter &painter);
     static QString chartTitle();
 
-    // tools/print.cpp: one printout from the print dialog and from the preview alike.
-    void printout(QPrinter &printer);
+    // tools/print.cpp: what the printer, the preview and the PDF file get alike.
+    Printout printout();
 
     Platform &m_platform;
     Parts m_parts;
@@ -232,6 +234,7 @@ private:
         QAction *saveImage = nullptr;
         QAction *print = nullptr;
         QAction *preview = nullptr;
+        QAction *savePrintout = nullptr;
         QAction *saveTable = nullptr;
     } m_actions;
     QMenu *m_chartMenu = nullptr;
