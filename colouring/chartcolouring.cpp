@@ -1,6 +1,7 @@
 #include "chartcolouring.h"
 
 #include "colouring/colourbar.h"
+#include "colouring/temperaturebox.h"
 #include "data/Module1.h"
 #include "window/captionfit.h"
 #include "window/design.h"
@@ -181,6 +182,23 @@ void ChartColouring::showTemperature()
     lblKelvin->setText(besideTheBox(m_celsius));
 }
 
+QString ChartColouring::legendTitle() const
+{
+    if (m_propertyColours) {
+        return Shown::caption(m_propertyColours->property);
+    }
+    if (m_stateColours) {
+        //: Above the legend of a saved or printed chart coloured by state: "States at 25 °C".
+        return tr("States at %1").arg(spnTemperature->text());
+    }
+    return {};
+}
+
+QRect ChartColouring::choiceArea() const
+{
+    return lblColourBy->geometry() | cboColourBy->geometry() | chkLog->geometry();
+}
+
 void ChartColouring::focusChoice()
 {
     if (cboColourBy->isVisible()) {
@@ -279,7 +297,7 @@ void ChartColouring::buildStateLegend()
 void ChartColouring::buildTemperatureControls()
 {
     m_celsius = Design::RoomCelsius;
-    spnTemperature = new QSpinBox(&m_window);
+    spnTemperature = new TemperatureBox(&m_window);
     spnTemperature->setObjectName(QStringLiteral("spnTemperature"));
     m_parts.place(spnTemperature, Design::spnTemperature, Part::Temperature);
     //: What a screen reader calls the temperature box and its slider.

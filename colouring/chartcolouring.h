@@ -11,6 +11,7 @@
 
 #include <QColor>
 #include <QObject>
+#include <QRect>
 
 #include <array>
 #include <optional>
@@ -46,6 +47,12 @@ public:
     // What tile i's colour says: "Density: 7860 kg/m^3" while the chart is coloured by a
     // property, its state while coloured by state, else empty.
     QString tileDescription(int i) const;
+
+    // What the colours mean, for a picture of the chart that shows no "Colour by": the
+    // property with its unit, or the states' temperature; empty for the class colours, whose
+    // legend says it all. And where the choice stands, which the picture leaves free for it.
+    QString legendTitle() const;
+    QRect choiceArea() const;
 
     // Ctrl+L: the choice takes the keyboard focus, where it is on show.
     void focusChoice();

@@ -21,6 +21,7 @@
 #include <QSlider>
 #include <QSpinBox>
 #include <QTest>
+#include <QToolTip>
 
 #include <QListWidget>
 #include <clocale>
@@ -85,6 +86,8 @@ private slots:
     void stateControls();
     void temperature_data();
     void temperature();
+    void typedTemperatures_data();
+    void typedTemperatures();
     void statesAlikeInEveryScale_data();
     void statesAlikeInEveryScale();
     void textReadableOnEveryDesktop_data();
@@ -535,6 +538,65 @@ double TestColouring::captionContrast(QWidget *caption) const
         }
     }
     return lowest;
+}
+
+void TestColouring::typedTemperatures_data()
+{
+    QTest::addColumn<QString>("locale");
+    QTest::addColumn<QString>("typed");
+    QTest::addColumn<int>("degrees"); // what the box then holds
+    QTest::addColumn<QString>("word"); // the start of what it says beside itself, if anything
+    QTest::newRow("German decimal comma") << "de_DE"
+                                          << "25,5" << 26 << QString();
+    QTest::newRow("a point in German") << "de_DE"
+                                       << "25.5" << 26 << QString();
+    QTest::newRow("German thousands") << "de_DE"
+                                      << "5.000" << 5000 << QString();
+    QTest::newRow("English thousands") << "en_US"
+                                       << "5,000" << 5000 << QString();
+    QTest::newRow("a comma in English") << "en_US"
+                                        << "25,5" << 26 << QString();
+    QTest::newRow("the minus sign") << "en_US"
+                                    << "\u2212"
+                                       "40"
+                                    << -40 << QString();
+    QTest::newRow("below absolute zero") << "en_US"
+                                         << "-300" << -273 << "-273 °C is the lowest";
+    QTest::newRow("above the range") << "de_DE"
+                                     << "6001" << 6000 << "6000 °C is the highest";
+    QTest::newRow("an exponent") << "en_US"
+                                 << "1e9" << 6000 << "6000 °C is the highest";
+    QTest::newRow("no number: back to what it was") << "en_US"
+                                                    << "-" << 25 << QString();
+}
+
+void TestColouring::typedTemperatures()
+{
+    QFETCH(QString, locale);
+    QFETCH(QString, typed);
+    QFETCH(int, degrees);
+    QFETCH(QString, word);
+    ChartColouring &colouring = m_window->colouring();
+    colouring.cboColourBy->setCurrentIndex(colouring.cboColourBy->count() - 1);
+    QSpinBox *box = colouring.spnTemperature;
+    box->setLocale(QLocale(locale));
+    QToolTip::hideText();
+    box->setFocus();
+    QTest::keyClick(box, Qt::Key_A, Qt::ControlModifier);
+    for (const QChar c : typed) { // as a keyboard types them, the minus sign too
+        QTest::sendKeyEvent(QTest::Click, box, Qt::Key_unknown, c, Qt::NoModifier);
+    }
+    QTest::keyClick(box, Qt::Key_Return);
+    QCOMPARE(box->value(), degrees);
+    QCOMPARE(box->text(), QString::number(degrees) + QStringLiteral(" °C"));
+    if (word.isEmpty()) {
+        QVERIFY(!QToolTip::isVisible());
+    } else {
+        QTRY_VERIFY(QToolTip::isVisible());
+        QVERIFY2(QToolTip::text().startsWith(word), qPrintable(QToolTip::text()));
+    }
+    // The chart shows the states at what the box says.
+    QVERIFY(m_window->lblElem[26]->toolTip().contains(QString::number(degrees) + " °C"));
 }
 
 void TestColouring::statesAlikeInEveryScale_data()

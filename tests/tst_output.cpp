@@ -127,6 +127,8 @@ private slots:
     void svgHoldsTheSymbols();
     void printout_data();
     void printout();
+    void picturesSayWhatTheColoursMean_data();
+    void picturesSayWhatTheColoursMean();
     void printoutAsPdf_data();
     void printoutAsPdf();
     void printDialogOffersPrintersOnly();
@@ -451,7 +453,9 @@ void TestOutput::pngShowsTheColours()
 
 void TestOutput::noControlInTheImage()
 {
-    act(Module1::Density, {});
+    // Coloured by class, the place of "Colour by" is left to the background (a colouring by a
+    // property names it there).
+    act(0, {});
     const QImage image = saveChartPng();
     const QList<QWidget *> controls{m_window->colouring().lblColourBy,
                                     m_window->colouring().cboColourBy,
@@ -525,6 +529,40 @@ void TestOutput::svgHoldsTheSymbols()
     }
     QVERIFY(svg.contains(">Lanthanides</text>") && svg.contains(">Non-metals</text>"));
     QVERIFY(!svg.contains("Colour by"));
+}
+
+void TestOutput::picturesSayWhatTheColoursMean_data()
+{
+    QTest::addColumn<int>("colouredBy"); // 0 the classes, -1 the states, else the property
+    QTest::addColumn<int>("scale"); // of the temperatures
+    QTest::addColumn<QString>("title"); // above the legend in the image and on the page
+    QTest::newRow("classes: the legend says it") << 0 << 0 << QString();
+    QTest::newRow("density") << int(Module1::Density) << 0 << "Density [kg/m^3]";
+    QTest::newRow("boiling point in kelvin")
+            << int(Module1::BoilingPoint) << 1 << "Boiling point [K]";
+    QTest::newRow("states") << -1 << 0 << "States at 25 °C";
+    QTest::newRow("states in Fahrenheit") << -1 << 2 << "States at 77 °F";
+}
+
+void TestOutput::picturesSayWhatTheColoursMean()
+{
+    QFETCH(int, colouredBy);
+    QFETCH(int, scale);
+    QFETCH(QString, title);
+    m_window->units().optScale_Click(scale);
+    act(colouredBy, {});
+    m_platform->savePaths.push_back(tempPath(QStringLiteral("chart.svg")));
+    QTest::keyClick(m_window, Qt::Key_S, Qt::ControlModifier);
+    const QByteArray svg = readFile(tempPath(QStringLiteral("chart.svg")));
+    QCOMPARE(svg.contains('>' + title.toUtf8() + "</text>"), !title.isEmpty());
+    m_platform->savePaths.push_back(tempPath(QStringLiteral("printout.pdf")));
+    menuAction(QStringLiteral("Save printout as PDF…"))->trigger();
+    const QString text = pdfText(tempPath(QStringLiteral("printout.pdf")));
+    QVERIFY(!text.isEmpty());
+    if (!title.isEmpty()) {
+        QVERIFY2(text.contains(title), qPrintable(text.left(300)));
+    }
+    QVERIFY(!text.contains(QLatin1String("States at")) || title.startsWith("States"));
 }
 
 void TestOutput::printout_data()

@@ -3,6 +3,7 @@
 
 #include "window/morvik.h"
 
+#include "colouring/chartcolouring.h"
 #include "platform/filters.h"
 #include "tools/chartimage.h"
 #include "tools/exportfile.h"
@@ -40,6 +41,28 @@ void Morvik::paintChart(QPainter &painter)
     if (focused) {
         focused->setFocusFrameShown(true);
     }
+    paintLegendTitle(painter);
+}
+
+void Morvik::paintLegendTitle(QPainter &painter)
+{
+    // On screen "Colour by" names what the colours mean; the picture has no controls, so it
+    // names it in their place, above the legend: "Density [kg/m^3]", "States at 25 °C".
+    const QString title = m_colouring->legendTitle();
+    if (title.isEmpty()) {
+        return;
+    }
+    const QRect room = m_colouring->choiceArea();
+    // The window's font at the size it has on screen, whatever the resolution painted at, as
+    // the controls drawn around it are.
+    QFont onScreen = font();
+    onScreen.setPointSizeF(font().pointSizeF() * logicalDpiY() / painter.device()->logicalDpiY());
+    painter.save();
+    painter.setFont(onScreen);
+    painter.setPen(fromBgr(Colors::DesignText));
+    painter.drawText(room, Qt::AlignLeft | Qt::AlignVCenter,
+                     QFontMetrics(font()).elidedText(title, Qt::ElideRight, room.width()));
+    painter.restore();
 }
 
 QString Morvik::chartTitle()

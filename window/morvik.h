@@ -209,6 +209,7 @@ private:
     // no control around them shows in it.
     QRect chartArea() const;
     void paintChart(QPainter &painter);
+    void paintLegendTitle(QPainter &painter);
     static QString chartTitle();
 
     // tools/print.cpp: what the printer, the preview and the PDF file get alike.
