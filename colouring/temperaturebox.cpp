@@ -31,8 +31,7 @@ QString plain(QString text, const QLocale &locale)
 // What may still become a number as more is typed: "-", "25,", "1e".
 bool startOfNumber(const QString &text)
 {
-    static const QRegularExpression start(
-            QStringLiteral("^[-+]?\\d*([.,]\\d*)?([eE][-+]?\\d*)?$"));
+    static const QRegularExpression start(QStringLiteral("^[-+]?\\d*([.,]\\d*)?([eE][-+]?\\d*)?$"));
     return start.match(text).hasMatch();
 }
 
@@ -97,6 +96,5 @@ int TemperatureBox::valueFromText(const QString &text) const
     if (!number) {
         return value();
     }
-    return static_cast<int>(
-            std::clamp(std::round(*number), double(minimum()), double(maximum())));
+    return static_cast<int>(std::clamp(std::round(*number), double(minimum()), double(maximum())));
 }

@@ -7,6 +7,7 @@ packages=(
     "${BUILD_PACKAGES[@]}" "${RUN_PACKAGES[@]}"
     locales                          # tests that read, sort and translate under other locales
     xvfb openbox xdotool imagemagick # the end-to-end test: X, window manager, input, screen
+    xclip                            # and the clipboard it reads what the window copied from
     qt6-gtk-platformtheme gnome-themes-extra # and its run under a dark desktop theme
     poppler-utils                    # pdftotext: the text of a printout made as a PDF file
 )

@@ -190,6 +190,58 @@ xdotool key --delay 50 ctrl+l Home
 check "class colours after the states" eventually pixel_is $IRON "$METAL"
 # --- end of state at temperature ------------------------------------------------------------
 
+# --- "Rank by" after scrolling the columns ----------------------------------------------------
+# A real click in the scroll bar's trough moves the columns five properties to the right; a
+# real choice of "Ionization potential" in "Rank by": the first row is Helium's, its name in the
+# Name column and its melting point in the next (copied to the clipboard to be read).
+click 198 363                       # Column format
+eventually pixel_is_not $IRON "$METAL"
+click 450 319                       # the horizontal scroll bar's trough, right of its slider
+click 380 362                       # "Rank by"
+xdotool type --delay 50 "Ion"
+xdotool key Return
+click 70 60                         # the first row of the Name column
+xdotool key ctrl+c
+first_row() { xclip -o -selection clipboard 2>/dev/null | head -1; }
+ranked_helium_first() { test "$(first_row | cut -f1,2)" = $'Helium\t-272'; }
+check "rank by after scrolling: names in the Name column" eventually ranked_helium_first
+click 198 363                       # back to the chart
+eventually pixel_is $IRON "$METAL"
+
+# --- The print preview, over most of the screen -------------------------------------------------
+xdotool key ctrl+shift+p
+preview_window() { xdotool search --onlyvisible --name '^Print preview' | head -1; }
+preview_open() { test -n "$(preview_window)"; }
+eventually preview_open
+preview_width=$(xdotool getwindowgeometry "$(preview_window)" | awk '/Geometry/ {print $2}')
+check "print preview opens over most of the screen (${preview_width})" \
+    test "${preview_width%x*}" -ge 800 -a "${preview_width#*x}" -ge 550
+xdotool key Escape
+eventually window_active
+
+# --- A pipe at the name the printout is saved to ------------------------------------------------
+# Qt's print dialog would open it and freeze; Morvik's save dialog is answered with its name,
+# the window refuses it at once and still answers.
+mkdir -p "$HOME/Documents"
+mkfifo "$HOME/Documents/pipe.pdf"
+xdotool key Menu Down Down Down Down Return   # "Save printout as PDF…"
+eventually dialog_active
+xdotool key ctrl+a
+xdotool type --delay 20 "$HOME/Documents/pipe.pdf"
+xdotool key Return
+# The dialog asks, in a window of its own title, before it replaces what stands there: yes.
+save_dialogs() { xdotool search --onlyvisible --name '^Save printout as PDF' | wc -l; }
+asked_to_replace() { test "$(save_dialogs)" -eq 2; }
+eventually asked_to_replace
+xdotool key --delay 100 Left Return
+refused() { ! asked_to_replace && [ "$(save_dialogs)" -eq 0 ] && dialog_active; }
+check "a pipe at the name: refused with a message, at once" eventually refused
+check "a pipe at the name: still a pipe" test -p "$HOME/Documents/pipe.pdf"
+xdotool key Return
+eventually window_active
+click 279 98
+check "a pipe at the name: the window still answers" eventually pixel_is $IRON "$METAL"
+
 check "program still running" kill -0 "$APP_PID"
 
 # ---- The same program started again under another locale and under a dark desktop theme ----
