@@ -200,21 +200,29 @@ void TestTranslation::translatedWindow_data()
     QTest::addColumn<QString>("promptStart");
     QTest::addColumn<QString>("ironCaption");
     QTest::addColumn<QString>("ironTooltip");
+    QTest::addColumn<QString>("cancel"); // Qt's own button, from Qt's own catalogue
+    QTest::addColumn<QString>("kelvin"); // beside the temperature box
     QTest::newRow("de") << "de_DE"
                         << "Suchen"
                         << "Ganz"
                         << "Eisen (Fe)"
-                        << " 26. Eisen (Fe)";
+                        << " 26. Eisen (Fe)"
+                        << "Abbrechen"
+                        << "298,15 K";
     QTest::newRow("fr") << "fr_FR"
                         << "Chercher"
                         << "Saisissez"
                         << "Fer (Fe)"
-                        << " 26. Fer (Fe)";
+                        << " 26. Fer (Fe)"
+                        << "Annuler"
+                        << "298,15 K";
     QTest::newRow("es") << "es_ES"
                         << "Buscar"
                         << "Escriba"
                         << "Hierro (Fe)"
-                        << " 26. Hierro (Fe)";
+                        << " 26. Hierro (Fe)"
+                        << "Cancelar"
+                        << "298,15 K";
 }
 
 void TestTranslation::translatedWindow()
@@ -224,8 +232,12 @@ void TestTranslation::translatedWindow()
     QFETCH(QString, promptStart);
     QFETCH(QString, ironCaption);
     QFETCH(QString, ironTooltip);
+    QFETCH(QString, cancel);
+    QFETCH(QString, kelvin);
     const Translation translation{QLocale(locale)};
     QCOMPARE(Translation::installed(), locale.left(2));
+    // The dialogs' buttons speak the language too (Debian's qt6-translations-l10n).
+    QCOMPARE(QCoreApplication::translate("QPlatformTheme", "Cancel"), cancel);
     rebuildWindow();
     QCOMPARE(m_window->Command5->text(), find);
     QCOMPARE(m_window->lblElem[26]->toolTip(), ironTooltip);
@@ -235,6 +247,9 @@ void TestTranslation::translatedWindow()
     this->find(QStringLiteral("fe"));
     QVERIFY2(m_platform->prompts.first().prompt.startsWith(promptStart),
              qPrintable(m_platform->prompts.first().prompt));
+    ChartColouring &colouring = m_window->colouring();
+    colouring.cboColourBy->setCurrentIndex(colouring.cboColourBy->count() - 1);
+    QCOMPARE(colouring.lblKelvin->text(), kelvin);
     enterColumnView();
     QCOMPARE(m_window->Command1->text() == QStringLiteral("Table format"), false);
 }
