@@ -49,6 +49,8 @@ private slots:
     void colourBy();
     void temperatureStep_data();
     void temperatureStep();
+    void zoomStep_data();
+    void zoomStep();
 
 private:
     void settle();
@@ -61,6 +63,35 @@ private:
 
     const bool m_paint = qEnvironmentVariableIntValue("MORVIK_BENCH_PAINT") != 0;
 };
+
+void BenchActions::zoomStep_data()
+{
+    QTest::addColumn<double>("from");
+    QTest::addColumn<double>("to");
+    QTest::addColumn<int>("pixels"); // larger each other time: 0 for a whole zoom step
+    QTest::newRow("zoom step 250 % to 300 % and back") << 2.5 << 3.0 << 0;
+    QTest::newRow("one pixel of a drag at 300 %") << 3.0 << 3.0 << 1;
+    QTest::newRow("zoom step 100 % to 125 % and back") << 1.0 << 1.25 << 0;
+}
+
+void BenchActions::zoomStep()
+{
+    QFETCH(double, from);
+    QFETCH(double, to);
+    QFETCH(int, pixels);
+    const QSize design = m_window->minimumSize();
+    const QSize small = (QSizeF(design) * from).toSize();
+    const QSize large = (QSizeF(design) * to).toSize() + QSize(pixels, pixels);
+    m_window->resize(small);
+    settle();
+    bool grow = true;
+    QBENCHMARK {
+        // As the window manager delivers a new size: the relayout, and with it the repaint.
+        m_window->resize(grow ? large : small);
+        grow = !grow;
+        settle();
+    }
+}
 
 void BenchActions::settle()
 {

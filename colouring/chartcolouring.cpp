@@ -263,7 +263,7 @@ void ChartColouring::buildScaleLegend()
     const QString log = tr("log");
     lblScaleLog = label("lblScaleLog", Design::lblScaleLog, Part::ScaleLog, Qt::AlignLeft);
     lblScaleLog->setText(log);
-    CaptionFit::fit(lblScaleLog, {log}, lblScaleLog->width());
+    CaptionFit::fit(lblScaleLog, {log}, lblScaleLog->width(), m_parts.scale());
 
     picNoData = new QFrame(&m_window);
     picNoData->setObjectName(QStringLiteral("picNoData"));
@@ -274,7 +274,7 @@ void ChartColouring::buildScaleLegend()
     const QString noData = tr("No data");
     lblNoData = label("lblNoData", Design::lblNoData, Part::ScaleLegend, Qt::AlignLeft);
     lblNoData->setText(noData);
-    CaptionFit::fit(lblNoData, {noData}, lblNoData->width());
+    CaptionFit::fit(lblNoData, {noData}, lblNoData->width(), m_parts.scale());
 }
 
 void ChartColouring::buildStateLegend()
@@ -290,7 +290,7 @@ void ChartColouring::buildStateLegend()
         lblState[s] = new QLabel(caption, &m_window);
         lblState[s]->setObjectName(QStringLiteral("lblState(%1)").arg(s));
         m_parts.place(lblState[s], Design::lblState[s], Part::StateLegend);
-        CaptionFit::fit(lblState[s], {caption}, lblState[s]->width());
+        CaptionFit::fit(lblState[s], {caption}, lblState[s]->width(), m_parts.scale());
     }
 }
 
@@ -311,7 +311,7 @@ void ChartColouring::buildTemperatureControls()
     CaptionFit::fit(lblKelvin,
                     {hundredths(6273.15) + degrees(TemperatureScale::Kelvin),
                      hundredths(-273.15) + degrees(TemperatureScale::Celsius)},
-                    lblKelvin->width());
+                    lblKelvin->width(), m_parts.scale());
 
     sldTemperature = new QSlider(Qt::Horizontal, &m_window);
     sldTemperature->setObjectName(QStringLiteral("sldTemperature"));
@@ -343,7 +343,7 @@ void ChartColouring::showLegend()
         for (const auto &[end, element] : ends) {
             end->setText(element == 0 ? QString() : Shown::valueWithUnit(element, p));
             end->setFont(m_window.font());
-            CaptionFit::fit(end, {end->text()}, end->width());
+            CaptionFit::fit(end, {end->text()}, end->width(), m_parts.scale());
         }
     }
     m_parts.setShown(Part::ClassLegend, byClass());

@@ -4,6 +4,8 @@
 #include "data/classes.h"
 #include "window/clicklabel.h"
 #include "window/gridlayout.h"
+#include "window/tabdelegate.h"
+#include "window/zoomsteps.h"
 #include "windowtest.h"
 
 #include <QApplication>
@@ -13,8 +15,10 @@
 #include <QListWidget>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QScreen>
 #include <QScrollBar>
 #include <QTest>
+#include <QWheelEvent>
 
 class TestGrid : public WindowTest
 {
@@ -36,6 +40,12 @@ private slots:
     void captionsAndTooltips();
     void startUpVisibility();
     void clickReportsAtomicNumber();
+    void everythingScales_data();
+    void everythingScales();
+    void zoomSteps_data();
+    void zoomSteps();
+    void zoomKeys();
+    void zoomWhileMaximised();
 };
 
 void TestGrid::windowBasics()
@@ -278,6 +288,143 @@ void TestGrid::clickReportsAtomicNumber()
     QCOMPARE(m_window->Label5->text(), QStringLiteral("Iron (Fe)"));
     click(m_window->lblElem[109]);
     QCOMPARE(m_window->Label5->text(), QStringLiteral("Unnilennium (Une)"));
+}
+
+void TestGrid::everythingScales_data()
+{
+    QTest::addColumn<double>("factor");
+    QTest::newRow("as designed") << 1.0;
+    QTest::newRow("1.5") << 1.5;
+    QTest::newRow("2.37") << 2.37;
+}
+
+void TestGrid::everythingScales()
+{
+    QFETCH(double, factor);
+    m_window->show();
+    QVERIFY(QTest::qWaitForWindowExposed(m_window));
+    const QSize design = m_window->size();
+    // A little wider than the scale needs: the design is centred in what is left over.
+    m_window->resize(qRound(design.width() * factor) + 40, qRound(design.height() * factor));
+    const double scale = double(m_window->height()) / design.height();
+    QTRY_COMPARE(m_window->parts().scale(), scale);
+    const QPoint origin((m_window->width() - qRound(design.width() * scale)) / 2, 0);
+    QCOMPARE(m_window->parts().origin(), origin);
+    int controls = 0;
+    for (int part = 0; part < PartCount; ++part) {
+        for (QWidget *control : m_window->parts().controls(Part(part))) {
+            // Each rectangle is the design's times the factor, within a pixel.
+            const QRectF wanted(origin + twipsOf(control).topLeft() * scale / 15,
+                                twipsOf(control).size() * scale / 15);
+            const QRect got = control->geometry();
+            const auto near = [](double a, double b) { return std::abs(a - b) <= 1; };
+            QVERIFY2(near(got.left(), wanted.left()) && near(got.top(), wanted.top())
+                             && near(got.width(), wanted.width())
+                             && near(got.height(), wanted.height()),
+                     qPrintable(control->objectName()));
+            // Every caption fitted to its room still fits it.
+            const QStringList texts = control->property("morvikFittedTexts").toStringList();
+            const double room = control->property("morvikFittedRoom").toDouble() * scale;
+            for (const QString &text : texts) {
+                QVERIFY2(control->fontMetrics().horizontalAdvance(text) <= room + 1,
+                         qPrintable(control->objectName() + ": " + text));
+            }
+            ++controls;
+        }
+    }
+    QVERIFY(controls > 150);
+    // The fonts grow in points with the window.
+    QCOMPARE(m_window->lblElem[26]->font().pointSizeF(), 8 * m_window->parts().scale());
+    // A click at the scaled centre of iron's tile shows iron's sheet, its values in one column.
+    const QPoint centre = m_window->lblElem[26]->geometry().center();
+    QWidget *under = m_window->childAt(centre);
+    QVERIFY(under);
+    QTest::mouseClick(under, Qt::LeftButton, {}, under->mapFrom(m_window, centre));
+    QCOMPARE(sheet().value(0), QStringLiteral("Name\t\t\tIron"));
+    const QFontMetrics metrics(m_window->PropsList->font());
+    QSet<int> valueStarts;
+    for (const QString &line : sheet()) {
+        valueStarts << metrics.horizontalAdvance(TabExpandingDelegate::expandTabs(line).left(24));
+    }
+    QCOMPARE(valueStarts.size(), 1);
+}
+
+void TestGrid::zoomSteps_data()
+{
+    QTest::addColumn<double>("scale");
+    QTest::addColumn<double>("in");
+    QTest::addColumn<double>("out");
+    QTest::newRow("as designed") << 1.0 << 1.25 << 1.0;
+    QTest::newRow("a step") << 1.5 << 1.75 << 1.25;
+    QTest::newRow("a pixel off a step") << 2.002 << 2.5 << 1.75;
+    QTest::newRow("between steps, as maximised") << 2.72 << 3.0 << 2.5;
+    QTest::newRow("the last") << 3.0 << 3.0 << 2.5;
+}
+
+void TestGrid::zoomSteps()
+{
+    QFETCH(double, scale);
+    QFETCH(double, in);
+    QFETCH(double, out);
+    QCOMPARE(ZoomSteps::next(scale, 1), in);
+    QCOMPARE(ZoomSteps::next(scale, -1), out);
+    // Never beyond the room: the largest step that fits.
+    const QSize design(660, 396);
+    QCOMPARE(ZoomSteps::fitting(3.0, design, QSize(1920, 1050)), 2.5);
+    QCOMPARE(ZoomSteps::fitting(1.75, design, QSize(1920, 1050)), 1.75);
+    QCOMPARE(ZoomSteps::fitting(1.25, design, QSize(800, 600)), 1.0);
+}
+
+void TestGrid::zoomKeys()
+{
+    m_window->show();
+    QVERIFY(QTest::qWaitForWindowExposed(m_window));
+    const QSize design = m_window->size();
+    const auto press = [this](QKeyCombination keys) {
+        QTest::keyClick(m_window->lblElem[1], keys.key(), keys.keyboardModifiers());
+    };
+    const QSize available = m_window->screen()->availableGeometry().size();
+    const double largest = ZoomSteps::fitting(3.0, design, available);
+    press(Qt::CTRL | Qt::Key_Plus);
+    QTRY_COMPARE(m_window->size(), largest > 1 ? design * 1.25 : design);
+    press(Qt::CTRL | Qt::Key_Equal);
+    for (int step = 0; step < 8; ++step) {
+        press(Qt::CTRL | Qt::Key_Plus);
+    }
+    // Never beyond the screen's free area: the largest step that fits it.
+    QTRY_COMPARE(m_window->size(), (QSizeF(design) * largest).toSize());
+    QCOMPARE(m_window->parts().scale(), largest);
+    press(Qt::CTRL | Qt::Key_Minus);
+    QTRY_COMPARE(m_window->size(), (QSizeF(design) * ZoomSteps::next(largest, -1)).toSize());
+    // The wheel with Ctrl, over any control.
+    QWheelEvent wheel(QPointF(5, 5), m_window->mapToGlobal(QPointF(5, 5)), {}, {0, 120},
+                      Qt::NoButton, Qt::ControlModifier, Qt::NoScrollPhase, false);
+    QApplication::sendEvent(m_window->PropsList->viewport(), &wheel);
+    QTRY_COMPARE(m_window->size(), (QSizeF(design) * largest).toSize());
+    press(Qt::CTRL | Qt::Key_0);
+    QTRY_COMPARE(m_window->size(), design);
+    QCOMPARE(m_window->parts().scale(), 1.0);
+    press(Qt::CTRL | Qt::Key_Minus);
+    QCOMPARE(m_window->size(), design); // the design size is the smallest
+    QCOMPARE(m_window->minimumSize(), design);
+}
+
+void TestGrid::zoomWhileMaximised()
+{
+    m_window->showMaximized();
+    QVERIFY(QTest::qWaitForWindowExposed(m_window));
+    const QSize design = m_window->minimumSize();
+    QTRY_VERIFY(m_window->parts().scale() > 1);
+    const double maximised = m_window->parts().scale();
+    // The scale follows the window; a zoom key makes it a window again, a step below.
+    QTest::keyClick(m_window->lblElem[1], Qt::Key_Minus, Qt::ControlModifier);
+    QTRY_VERIFY(!m_window->isMaximized());
+    QTRY_COMPARE(m_window->size(), (QSizeF(design) * ZoomSteps::next(maximised, -1)).toSize());
+    // F11 and back.
+    QTest::keyClick(m_window->lblElem[1], Qt::Key_F11);
+    QTRY_VERIFY(m_window->isFullScreen());
+    QTest::keyClick(m_window->lblElem[1], Qt::Key_F11);
+    QTRY_VERIFY(!m_window->isFullScreen());
 }
 
 QTEST_MAIN(TestGrid)

@@ -14,19 +14,21 @@
 #include <QLinearGradient>
 #include <QPainter>
 
-QRect Morvik::chartArea() const
+QRect Morvik::chartArea()
 {
+    const Parts::AtDesignScale atDesign(m_parts);
     QRect drawn;
     for (const QWidget *surface : m_parts.pictured()) {
         drawn |= surface->geometry();
     }
-    // The window's width, and as much background below the detached rows as there is above
-    // the group numbers.
-    return QRect(0, 0, width(), drawn.bottom() + 1 + drawn.top());
+    // The designed window's width, and as much background below the detached rows as there is
+    // above the group numbers.
+    return QRect(0, 0, m_designSize.width(), drawn.bottom() + 1 + drawn.top());
 }
 
 void Morvik::paintChart(QPainter &painter)
 {
+    const Parts::AtDesignScale atDesign(m_parts);
     painter.fillRect(chartArea(), backgroundGradient());
     auto *focused = qobject_cast<ClickLabel *>(focusWidget());
     if (focused) {

@@ -160,7 +160,9 @@ void Morvik::sizeAndCentreWindow()
     // The width is that of 22 tiles; it is given to the client area, which a window manager
     // then frames, so the chart is never cut by a title bar or border.
     const double width = 22 * m_parts.rect(lblElem[0]).width;
-    setFixedSize(twips(width), height());
+    m_designSize = QSize(twips(width), height());
+    resize(m_designSize);
+    setMinimumSize(m_designSize);
     if (const QScreen *screen = QGuiApplication::primaryScreen()) {
         QRect frame = frameGeometry();
         frame.moveCenter(screen->availableGeometry().center());

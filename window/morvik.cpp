@@ -83,6 +83,7 @@ Morvik::Morvik(Platform &platform, QWidget *parent)
     Form_Load();
     setupActions();
     setupMenus();
+    setupZoom();
     m_parts.linkTabOrder();
 }
 
@@ -403,8 +404,11 @@ QLinearGradient Morvik::backgroundGradient()
 void Morvik::paintEvent(QPaintEvent *)
 {
     QPainter painter(this);
-    const QSize picture(Design::BackgroundWidth, Design::BackgroundHeight);
-    painter.fillRect(QRect(QPoint(0, 0), picture), backgroundGradient());
+    // The picture scales with the chart; where a larger window leaves room around the design,
+    // the colours at its edges go on.
+    painter.translate(m_parts.origin());
+    painter.scale(m_parts.scale(), m_parts.scale());
+    painter.fillRect(painter.transform().inverted().mapRect(QRectF(rect())), backgroundGradient());
 
     if (!m_iconShown) {
         // Rendering the icon at each size a task bar may ask for takes longer than drawing the

@@ -22,6 +22,7 @@
 #include "window/parts.h"
 #include "window/units.h"
 
+#include <QDeadlineTimer>
 #include <QWidget>
 
 #include <array>
@@ -120,6 +121,8 @@ public:
 protected:
     void paintEvent(QPaintEvent *event) override;
     void closeEvent(QCloseEvent *event) override;
+    void resizeEvent(QResizeEvent *event) override; // window/zoom.cpp
+    bool eventFilter(QObject *watched, QEvent *event) override; // window/zoom.cpp
     void contextMenuEvent(QContextMenuEvent *event) override; // window/contextmenu.cpp
 
 private:
@@ -198,6 +201,12 @@ private:
     void moveTileFocus(int from, Qt::Key key);
     void copyToClipboard();
 
+    // window/zoom.cpp: the window at any size. Zoom one step in (1) or out (-1), or back to
+    // the design size (0).
+    void setupZoom();
+    void zoom(int direction);
+    void resizeKeepingCentre(QSize size);
+
     // window/contextmenu.cpp: the context menus of the two views, and how a failure of the ways
     // out of the window is told.
     void setupMenus();
@@ -207,7 +216,7 @@ private:
 
     // tools/saveimage.cpp: the chart as a picture, drawn from the pictured parts alone, so that
     // no control around them shows in it.
-    QRect chartArea() const;
+    QRect chartArea();
     void paintChart(QPainter &painter);
     void paintLegendTitle(QPainter &painter);
     static QString chartTitle();
@@ -229,6 +238,11 @@ private:
     // The elements in the order the column view lists them, or would list them if shown.
     std::vector<int> m_listedOrder;
     bool m_iconShown = false;
+    // The window's size as designed, the size at scale 1; and, for a moment, the size a zoom
+    // step asked for while the window was maximised.
+    QSize m_designSize;
+    QSize m_zoomedSize;
+    QDeadlineTimer m_zoomedUntil;
     // The actions the context menus offer; every key of the window is an action too.
     struct Actions
     {

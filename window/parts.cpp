@@ -1,5 +1,11 @@
 #include "parts.h"
 
+#include "window/captionfit.h"
+
+#include <QCheckBox>
+#include <QFont>
+#include <QRadioButton>
+#include <QStyle>
 #include <QWidget>
 
 #include <algorithm>
@@ -53,7 +59,7 @@ Parts::Parts(QWidget &window)
 
 void Parts::place(QWidget *control, const TwipsRect &rect, Part part)
 {
-    control->setGeometry(rect.toPixels());
+    control->setGeometry(toPixels(rect));
     const auto known = std::find_if(m_entries.begin(), m_entries.end(),
                                     [control](const Entry &e) { return e.control == control; });
     if (known != m_entries.end()) {
@@ -147,6 +153,78 @@ void Parts::setShown(Part part, bool shown)
 bool Parts::isShown(Part part) const
 {
     return m_shown[static_cast<std::size_t>(part)];
+}
+
+QRect Parts::toPixels(const TwipsRect &rect) const
+{
+    if (m_scale == 1) {
+        return rect.toPixels().translated(m_origin);
+    }
+    const auto scaled = [this](double t) { return twips(t * m_scale); };
+    return QRect(m_origin.x() + scaled(rect.left), m_origin.y() + scaled(rect.top),
+                 scaled(rect.width), scaled(rect.height));
+}
+
+void Parts::setScale(double scale, QPoint origin)
+{
+    if (scale == m_scale && origin == m_origin) {
+        return;
+    }
+    const double oldScale = m_scale;
+    m_scale = scale;
+    m_origin = origin;
+    // The window's font first: the controls that follow it scale with it.
+    scaleFont(&m_window, m_windowDesignPoints, m_windowGivenPoints, oldScale);
+    for (Entry &e : m_entries) {
+        if (!e.control) {
+            continue;
+        }
+        e.control->setGeometry(toPixels(e.rect));
+        scaleIndicator(e.control);
+        // A control given a font of its own does not follow the window's.
+        if (e.control->testAttribute(Qt::WA_SetFont)) {
+            scaleFont(e.control, e.designPoints, e.givenPoints, oldScale);
+            CaptionFit::refit(e.control, m_scale);
+            e.givenPoints = e.control->font().pointSizeF();
+        }
+    }
+}
+
+void Parts::scaleIndicator(QWidget *control) const
+{
+    // The style draws the box of an option or a check box at one size whatever the font; a
+    // style sheet gives it the scale's, which it draws at that size. As designed, none.
+    const bool option = qobject_cast<QRadioButton *>(control) != nullptr;
+    if (!option && !qobject_cast<QCheckBox *>(control)) {
+        return;
+    }
+    const QString sheet = [&]() {
+        if (m_scale == 1) {
+            return QString();
+        }
+        const int designed = control->style()->pixelMetric(
+                option ? QStyle::PM_ExclusiveIndicatorWidth : QStyle::PM_IndicatorWidth, nullptr,
+                control);
+        return QStringLiteral("::indicator { width: %1px; height: %1px; }")
+                .arg(qRound(designed * m_scale));
+    }();
+    // A new style sheet polishes the control anew: only when the size changes.
+    if (control->styleSheet() != sheet) {
+        control->setStyleSheet(sheet);
+    }
+}
+
+void Parts::scaleFont(QWidget *widget, double &designPoints, double &givenPoints,
+                      double oldScale) const
+{
+    QFont font = widget->font();
+    if (font.pointSizeF() != givenPoints) {
+        // Set by the code since: at the scale then in force.
+        designPoints = font.pointSizeF() / oldScale;
+    }
+    givenPoints = m_scale == 1 ? designPoints : designPoints * m_scale;
+    font.setPointSizeF(givenPoints);
+    widget->setFont(font);
 }
 
 void Parts::linkTabOrder()

@@ -9,7 +9,9 @@
 #include "window/units.h"
 
 #include <QList>
+#include <QPoint>
 #include <QPointer>
+#include <QRect>
 
 #include <array>
 #include <vector>
@@ -70,13 +72,56 @@ public:
     // control placed for the first time is linked in as it comes.
     void linkTabOrder();
 
+    // The scale the design is drawn at (1 as designed) and where its top-left corner stands in
+    // the window. Changing them re-places every control from its design rectangle and scales
+    // its font, in points, by the same factor; the window's own font with them.
+    void setScale(double scale, QPoint origin);
+    double scale() const { return m_scale; }
+    QPoint origin() const { return m_origin; }
+
+    // The design at scale 1 from the window's top-left corner for as long as it lives, then
+    // back as it was: a picture of the chart is the same whatever the scale on screen.
+    class AtDesignScale
+    {
+    public:
+        explicit AtDesignScale(Parts &parts)
+            : m_parts(parts)
+            , m_scale(parts.scale())
+            , m_origin(parts.origin())
+        {
+            parts.setScale(1, QPoint());
+        }
+        ~AtDesignScale() { m_parts.setScale(m_scale, m_origin); }
+        AtDesignScale(const AtDesignScale &) = delete;
+        AtDesignScale &operator=(const AtDesignScale &) = delete;
+
+    private:
+        Parts &m_parts;
+        double m_scale;
+        QPoint m_origin;
+    };
+
+    // A design rectangle in the window's pixels at the scale in force. At 1 exactly what
+    // TwipsRect::toPixels gives, so that the window as designed is the window at 1.
+    QRect toPixels(const TwipsRect &rect) const;
+
 private:
     struct Entry
     {
         QPointer<QWidget> control;
         TwipsRect rect;
         Part part;
+        // A font whose size the code set (a caption shrunk to fit, a list's fixed-width font):
+        // that size as designed, and the size last given, to see when the code sets another.
+        double designPoints = 0;
+        double givenPoints = 0;
     };
+
+    // The box of an option or a check box at the scale in force.
+    void scaleIndicator(QWidget *control) const;
+    // Scales a font of its own, in points, from the scale it was set at to the new one.
+    void scaleFont(QWidget *widget, double &designPoints, double &givenPoints,
+                   double oldScale) const;
 
     bool shouldShow(Part part) const;
     void applyTabOrder();
@@ -86,4 +131,8 @@ private:
     std::array<bool, PartCount> m_shown{};
     View m_view = View::Chart;
     bool m_tabOrderLinked = false;
+    double m_scale = 1;
+    QPoint m_origin;
+    double m_windowDesignPoints = 0;
+    double m_windowGivenPoints = 0;
 };

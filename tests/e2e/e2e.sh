@@ -33,7 +33,7 @@ check() { # check NAME COMMAND...
 
 # A private X server with a window manager, as on a desktop: it gives the focus back to the
 # window when the Find dialog closes.
-start_xserver "$WORK" 1024x768
+start_xserver "$WORK" 1920x1080
 start_window_manager "$WORK"
 
 # A fresh temporary folder and a stand-in editor that records what it was asked to open.
@@ -241,6 +241,39 @@ xdotool key Return
 eventually window_active
 click 279 98
 check "a pipe at the name: the window still answers" eventually pixel_is $IRON "$METAL"
+
+# --- Morvik at any size ------------------------------------------------------------------------
+# Maximised by a double click on its title bar, as a user does: the chart grows with the window,
+# iron's tile at least 2.5 times its designed 30 pixels, and a click on it shows iron's sheet.
+# Ctrl+minus makes it a window again a step smaller, Ctrl+0 the size it opened at.
+client_size() { xdotool getwindowgeometry "$window" | awk '/Geometry/ {print $2}'; }
+maximised() { [ "$(client_size | cut -dx -f1)" -ge 1800 ]; }
+frame_top=$(xprop -id "$window" _NET_FRAME_EXTENTS | sed 's/.*= //' | cut -d, -f3 | tr -d ' ')
+eval "$(xdotool getwindowgeometry --shell "$window")"
+xdotool mousemove $((X + 300)) $((Y - frame_top - frame_top / 2)) click --repeat 2 --delay 80 1
+check "maximised by a double click on the title bar" eventually maximised
+size=$(client_size)
+# Where iron's tile is now: the design scaled by the largest factor that fits, centred.
+read -r scale left top < <(awk -v w="${size%x*}" -v h="${size#*x}" 'BEGIN {
+    s = w / 660; if (h / 396 < s) s = h / 396
+    printf "%f %d %d\n", s, (w - 660 * s) / 2 + 264 * s, (h - 396 * s) / 2 + 88 * s }')
+tile_width() { # the run of the metal colour along the middle of iron's tile
+    import -window "$window" "$WORK/shot.png"
+    convert "$WORK/shot.png" -crop "400x1+$left+$((top + 4))" +repage -depth 8 txt:- \
+        | awk -v metal="($METAL)" 'NR > 1 { gsub(/ /, "", $2); if ($2 == metal) n++; else if (n) exit } END { print n + 0 }'
+}
+wide_enough() { [ "$(tile_width)" -ge 75 ]; }
+check "maximised: iron's tile 2.5 times its width or more (scale $scale)" eventually wide_enough
+xdotool mousemove --window "$window" $((left + 20)) $((top + 10)) click 1
+xdotool key ctrl+c
+iron_on_show() { xclip -o -selection clipboard 2>/dev/null | head -1 | grep -q $'^Name\t*Iron'; }
+check "maximised: a click on iron shows iron's sheet" eventually iron_on_show
+xdotool key ctrl+minus
+stepped_down() { [ "$(client_size)" = 1650x990 ]; }
+check "Ctrl+minus: a window again, one step smaller (2.5 times)" eventually stepped_down
+xdotool key ctrl+0
+as_opened() { [ "$(client_size)" = 660x396 ]; }
+check "Ctrl+0: the size it opened at" eventually as_opened
 
 check "program still running" kill -0 "$APP_PID"
 
