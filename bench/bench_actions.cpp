@@ -9,6 +9,7 @@
 
 #include "colouring/chartcolouring.h"
 #include "colouring/colourbar.h"
+#include "plot/trendplot.h"
 #include "window/clicklabel.h"
 #include "windowtest.h"
 
@@ -51,6 +52,8 @@ private slots:
     void temperatureStep();
     void zoomStep_data();
     void zoomStep();
+    void plotProperty_data();
+    void plotProperty();
 
 private:
     void settle();
@@ -89,6 +92,36 @@ void BenchActions::zoomStep()
         // As the window manager delivers a new size: the relayout, and with it the repaint.
         m_window->resize(grow ? large : small);
         grow = !grow;
+        settle();
+    }
+}
+
+void BenchActions::plotProperty_data()
+{
+    QTest::addColumn<int>("first");
+    QTest::addColumn<int>("second");
+    QTest::addColumn<int>("x");
+    QTest::newRow("against atomic number") << int(Module1::IonizationPotential)
+                                           << int(Module1::Density) << int(Module1::AtomicNumber);
+    QTest::newRow("scatter against atomic weight")
+            << int(Module1::IonizationPotential) << int(Module1::Density)
+            << int(Module1::AtomicWeight);
+}
+
+void BenchActions::plotProperty()
+{
+    QFETCH(int, first);
+    QFETCH(int, second);
+    QFETCH(int, x);
+    m_window->switchPlot();
+    TrendPlot &plot = m_window->plot();
+    plot.cboPlotX->setCurrentIndex(plot.cboPlotX->findData(x));
+    settle();
+    bool flip = false;
+    QBENCHMARK {
+        // A choice in "Plot": the points worked out and drawn anew.
+        plot.cboPlotY->setCurrentIndex(plot.cboPlotY->findData(flip ? first : second));
+        flip = !flip;
         settle();
     }
 }

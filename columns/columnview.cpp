@@ -32,13 +32,13 @@ bool Morvik::columnViewShowing() const
 void Morvik::Command1_Click()
 {
     if (Command1->text() == columnFormat()) {
-        m_parts.showView(View::Columns);
+        showView(View::Columns);
         HideShowFrame(0);
         Command1->setText(tableFormat());
         showUnranked(RowOrder::byNumber());
         List1[0]->setCurrentRow(0);
     } else {
-        m_parts.showView(View::Chart);
+        showView(View::Chart);
         Command1->setText(columnFormat());
         HideShowFrame(1);
     }

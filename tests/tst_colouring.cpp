@@ -5,6 +5,7 @@
 #include "colouring/chartcolouring.h"
 #include "colouring/colourbar.h"
 #include "tools/findrecords.h"
+#include "plot/trendplot.h"
 #include "units/temperatureunits.h"
 #include "window/clicklabel.h"
 #include "windowtest.h"
@@ -394,14 +395,15 @@ void TestColouring::stateControls()
     QVERIFY(m_window->colouring().lblKelvin->fontMetrics().horizontalAdvance("6273.15 K")
             <= m_window->colouring().lblKelvin->width());
 
-    // Tab goes on from "Colour by" (Log is off for the states) to the box, then the slider.
+    // Tab goes on from "Colour by" (Log is off for the states) to the box, then the slider,
+    // then the plot's button beside them.
     m_window->colouring().cboColourBy->setFocus();
     QList<QWidget *> reached;
     for (int k = 0; k < 3; ++k) {
         QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
         reached << QApplication::focusWidget();
     }
-    QCOMPARE(reached, (QList<QWidget *>{box, slider, m_window->Option1[0]}));
+    QCOMPARE(reached, (QList<QWidget *>{box, slider, m_window->plot().cmdPlot}));
 
     // The view switch hides and shows them with the chart; "Class" takes them away.
     enterColumnView();

@@ -748,7 +748,8 @@ void TestOutput::contextMenu_data()
     QTest::addColumn<QString>("entries");
     const QString chart = "Save chart as image…\tCtrl+S|Print…\tCtrl+P|"
                           "Print preview…\tCtrl+Shift+P|Save printout as PDF…\t|"
-                          "Save table as CSV…\tCtrl+Shift+S|Temperatures in\t";
+                          "Save table as CSV…\tCtrl+Shift+S|Temperatures in\t|"
+                          "Plot a trend\tCtrl+G";
     const QString columns = "Save table as CSV…\tCtrl+Shift+S|Print…\tCtrl+P|"
                             "Print preview…\tCtrl+Shift+P|Save printout as PDF…\t|"
                             "Temperatures in\t";

@@ -7,15 +7,13 @@
 
 namespace {
 
-QString header(int p)
-{
-    const QString unit = Shown::unit(p);
-    return unit.isEmpty() ? Shown::label(p) : Shown::label(p) + QStringLiteral(" [%1]").arg(unit);
-}
-
 void appendRow(QByteArray &csv, const QStringList &fields)
 {
-    csv += fields.join(QLatin1Char(',')).toUtf8();
+    QStringList quoted;
+    for (const QString &field : fields) {
+        quoted << csvField(field);
+    }
+    csv += quoted.join(QLatin1Char(',')).toUtf8();
     csv += "\r\n";
 }
 
@@ -32,20 +30,26 @@ QString csvField(const QString &text)
     return QLatin1Char('"') + quoted + QLatin1Char('"');
 }
 
-QByteArray csvTable(const std::vector<int> &elements)
+QByteArray csvText(const QList<QStringList> &rows)
 {
     QByteArray csv;
-    QStringList fields;
-    for (int p = 1; p <= Module1::PropCount; ++p) {
-        fields << csvField(header(p));
-    }
-    appendRow(csv, fields);
-    for (const int i : elements) {
-        fields.clear();
-        for (int p = 1; p <= Module1::PropCount; ++p) {
-            fields << csvField(Shown::value(i, p));
-        }
-        appendRow(csv, fields);
+    for (const QStringList &row : rows) {
+        appendRow(csv, row);
     }
     return csv;
+}
+
+QByteArray csvTable(const std::vector<int> &elements)
+{
+    QList<QStringList> rows{{}};
+    for (int p = 1; p <= Module1::PropCount; ++p) {
+        rows.first() << Shown::labelWithUnit(p);
+    }
+    for (const int i : elements) {
+        QStringList &row = rows.emplace_back();
+        for (int p = 1; p <= Module1::PropCount; ++p) {
+            row << Shown::value(i, p);
+        }
+    }
+    return csvText(rows);
 }

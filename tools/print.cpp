@@ -29,7 +29,7 @@ void setUpPage(QPrinter &printer, const QString &title)
 void Morvik::printChart()
 {
     QPrinter printer(QPrinter::HighResolution);
-    setUpPage(printer, chartTitle());
+    setUpPage(printer, picture().title);
     if (m_platform.printDialog(this, printer) && !paintPrintout(printer, printout())) {
         //: The printer refused the printout; %1 is the printer's name.
         reportFailure(tr("The chart could not be printed on %1.").arg(printer.printerName()));
@@ -39,7 +39,7 @@ void Morvik::printChart()
 void Morvik::previewPrint()
 {
     QPrinter printer(QPrinter::HighResolution);
-    setUpPage(printer, chartTitle());
+    setUpPage(printer, picture().title);
     const bool print = m_platform.printPreview(
             this, printer, [this](QPrinter &pages) { paintPrintout(pages, printout()); });
     if (print) {
@@ -50,7 +50,7 @@ void Morvik::previewPrint()
 void Morvik::savePrintout()
 {
     //: Suggested file name of the printout saved as a PDF file, without its ending.
-    const QString name = chartTitle() + QStringLiteral(".pdf");
+    const QString name = picture().title + QStringLiteral(".pdf");
     const std::optional<Platform::SaveChoice> choice =
             m_platform.saveFileName(this, tr("Save printout as PDF"), name, tr("PDF file (*.pdf)"));
     if (!choice) {
@@ -64,7 +64,7 @@ void Morvik::savePrintout()
         QPdfWriter writer(&buffer);
         writer.setPageOrientation(QPageLayout::Landscape);
         writer.setResolution(QPrinter(QPrinter::HighResolution).resolution());
-        writer.setTitle(chartTitle());
+        writer.setTitle(picture().title);
         writer.setCreator(Title);
         paintPrintout(writer, printout());
     }
@@ -76,6 +76,6 @@ void Morvik::savePrintout()
 
 Printout Morvik::printout()
 {
-    return {[this](QPainter &painter) { paintChart(painter); }, chartArea().size(), Label5->text(),
-            sheetOnShow(), PropsList->font()};
+    const Picture shown = picture();
+    return {shown.paint, shown.size, Label5->text(), sheetOnShow(), PropsList->font()};
 }

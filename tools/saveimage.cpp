@@ -5,6 +5,7 @@
 
 #include "colouring/chartcolouring.h"
 #include "platform/filters.h"
+#include "plot/trendplot.h"
 #include "tools/chartimage.h"
 #include "tools/exportfile.h"
 #include "window/clicklabel.h"
@@ -74,23 +75,43 @@ QString Morvik::chartTitle()
     return tr("Morvik chart");
 }
 
+Morvik::Picture Morvik::picture()
+{
+    if (m_plot->isShowing()) {
+        return {TrendPlot::title(), m_plot->designSize(),
+                [this](QPainter &painter) {
+                    const Parts::AtDesignScale atDesign(m_parts);
+                    m_plot->paint(painter);
+                },
+                [this] {
+                    const Parts::AtDesignScale atDesign(m_parts);
+                    return m_plot->svg();
+                }};
+    }
+    return {chartTitle(),
+            chartArea().size(),
+            [this](QPainter &painter) { paintChart(painter); },
+            {}};
+}
+
 void Morvik::saveChartImage()
 {
-    const QString name = chartTitle() + QStringLiteral(".png");
+    const Picture shown = picture();
     const QString filters =
             tr("PNG image (*.png)") + QStringLiteral(";;") + tr("SVG image (*.svg)");
-    const std::optional<Platform::SaveChoice> choice =
-            m_platform.saveFileName(this, tr("Save chart as image"), name, filters);
+    const std::optional<Platform::SaveChoice> choice = m_platform.saveFileName(
+            this, m_plot->isShowing() ? tr("Save plot as image") : tr("Save chart as image"),
+            shown.title + QStringLiteral(".png"), filters);
     if (!choice) {
         return;
     }
     const QString path = Filters::withEnding(choice->path, choice->filter);
-    const auto paint = [this](QPainter &painter) { paintChart(painter); };
     // Twice the screen's own pixels, so that the chart stays sharp in a printed document.
     const QByteArray image =
             imageFormatOf(choice->filter) == ImageFormat::Svg
-                    ? svgImage(chartArea().size(), logicalDpiX(), chartTitle(), paint)
-                    : pngImage(chartArea().size(), 2 * devicePixelRatioF(), logicalDpiX(), paint);
+                    ? (shown.svg ? shown.svg()
+                                 : svgImage(shown.size, logicalDpiX(), shown.title, shown.paint))
+                    : pngImage(shown.size, 2 * devicePixelRatioF(), logicalDpiX(), shown.paint);
     const std::optional<QString> failure = image.isEmpty()
                                                    //: Why the chart could not be saved: the %2 of
                                                    //: "The chart could not be saved to %1: %2."

@@ -3,6 +3,7 @@
 #include "window/morvik.h"
 
 #include "platform/filters.h"
+#include "plot/trendplot.h"
 #include "tools/csvtable.h"
 #include "tools/exportfile.h"
 
@@ -20,6 +21,24 @@ void Morvik::saveTable()
     const QString path = Filters::withEnding(choice->path, choice->filter);
     if (const auto failure = replaceFile(path, csvTable(m_listedOrder))) {
         reportFailure(tr("The table could not be saved to %1: %2.")
+                              .arg(QDir::toNativeSeparators(path), *failure));
+    }
+}
+
+void Morvik::savePlotTable()
+{
+    if (!m_plot->isShowing()) {
+        return;
+    }
+    const QString name = TrendPlot::title() + QStringLiteral(".csv");
+    const std::optional<Platform::SaveChoice> choice = m_platform.saveFileName(
+            this, tr("Save plot data as CSV"), name, tr("CSV file (*.csv)"));
+    if (!choice) {
+        return;
+    }
+    const QString path = Filters::withEnding(choice->path, choice->filter);
+    if (const auto failure = replaceFile(path, csvText(m_plot->table()))) {
+        reportFailure(tr("The plot's data could not be saved to %1: %2.")
                               .arg(QDir::toNativeSeparators(path), *failure));
     }
 }

@@ -90,6 +90,20 @@ constexpr TwipsRect Check1{1650, 4350, 195, 225};
 constexpr std::array<TwipsRect, 3> Label6{
         {{450, 4050, 510, 195}, {450, 4350, 1050, 195}, {1920, 4350, 2055, 195}}};
 
+// The plot of a trend. Its button stands at the end of row 1's empty stretch, after "Colour by"
+// (Left 5535 to 8865 free there); in the plot's view it stays where it is, the plot takes the
+// tiles' place below the choice of what it plots, and the options, the sheet and the buttons
+// stay as they are.
+constexpr TwipsRect cmdPlot{7290, 330, 1530, 300};
+constexpr TwipsRect lblPlotY{120, 105, 465, 195};
+constexpr TwipsRect cboPlotY{600, 45, 2850, 300};
+constexpr TwipsRect chkLogY{3495, 45, 750, 300};
+constexpr TwipsRect lblPlotX{4290, 105, 690, 195};
+constexpr TwipsRect cboPlotX{5025, 45, 2400, 300};
+constexpr TwipsRect chkLogX{7470, 45, 750, 300};
+constexpr TwipsRect lblLeftOut{120, 390, 6900, 195};
+constexpr TwipsRect picPlot{120, 660, 9285, 2760};
+
 // The scale temperatures are shown in, beside "Show elements by" in the free stretch before the
 // sheet (Left 1650 to 4110): its caption, and its three options in a row below it.
 constexpr TwipsRect lblTemperaturesIn{1650, 3810, 1290, 195};

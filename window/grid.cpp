@@ -5,6 +5,7 @@
 
 #include "colouring/chartcolouring.h"
 #include "data/Module1.h"
+#include "plot/trendplot.h"
 #include "window/clicklabel.h"
 #include "window/gridlayout.h"
 #include "window/shown.h"
@@ -253,6 +254,7 @@ void Morvik::setTileColor(int index, const QColor &color)
         palette.setColor(QPalette::WindowText, fromBgr(Colouring::captionColour(toBgr(color))));
     }
     lblElem.at(static_cast<std::size_t>(index))->setPalette(palette);
+    m_plot->recolour();
 }
 
 void Morvik::Option1_Click(int Index)
@@ -308,6 +310,7 @@ void Morvik::showTemperatureScale()
     for (int i = 1; i <= Module1::ElemCount; ++i) {
         describeTile(i);
     }
+    m_plot->replot();
 }
 
 QStringList Morvik::sheetOnShow() const

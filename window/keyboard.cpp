@@ -97,6 +97,11 @@ void Morvik::setupActions()
                                [this] { previewPrint(); });
     //: Context menu entry of both views: the printout as a PDF file.
     m_actions.savePrintout = action(tr("Save printout as PDF…"), {}, [this] { savePrintout(); });
+    //: Context menu entry of the chart (Ctrl+G): a property across the elements as a plot.
+    m_actions.switchPlot = action(tr("Plot a trend"), QKeySequence(Qt::CTRL | Qt::Key_G),
+                                  [this] { switchPlot(); });
+    //: Context menu entry of the plot: its points as a CSV file.
+    m_actions.savePlotTable = action(tr("Save plot data as CSV…"), {}, [this] { savePlotTable(); });
     //: Context menu entry of both views (Ctrl+Shift+S): all elements and properties.
     m_actions.saveTable =
             action(tr("Save table as CSV…"), QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_S),

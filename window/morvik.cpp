@@ -3,6 +3,7 @@
 #include "colouring/chartcolouring.h"
 #include "columns/roworder.h"
 #include "data/Module1.h"
+#include "plot/trendplot.h"
 #include "units/temperatureunits.h"
 #include "window/captionfit.h"
 #include "window/clicklabel.h"
@@ -72,6 +73,7 @@ Morvik::Morvik(Platform &platform, QWidget *parent)
     setupWindow();
     setupLegend();
     setupColouring();
+    setupPlot();
     setupColumnView();
     setupOptions();
     setupUnits();
@@ -161,6 +163,13 @@ void Morvik::setupColouring()
 {
     m_colouring = new ChartColouring(*this, m_parts);
     connect(m_colouring, &ChartColouring::changed, this, &Morvik::recolourTiles);
+}
+
+void Morvik::setupPlot()
+{
+    m_plot = new TrendPlot(*this, m_parts, [this](int i) { return tileColor(i); });
+    connect(m_plot, &TrendPlot::switchRequested, this, &Morvik::switchPlot);
+    connect(m_plot, &TrendPlot::elementChosen, this, [this](int i) { lblElem_Click(i); });
 }
 
 void Morvik::setupColumnView()

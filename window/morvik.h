@@ -26,12 +26,14 @@
 #include <QWidget>
 
 #include <array>
+#include <functional>
 #include <optional>
 #include <vector>
 
 class ChartColouring;
 struct Printout;
 class TemperatureUnits;
+class TrendPlot;
 class ClickLabel;
 class QAction;
 class QButtonGroup;
@@ -80,8 +82,12 @@ public:
     void Command6_Click(); // tools/find.cpp
     void Label7_Click(); // tools/export.cpp
 
+    // The plot of a trend in the tiles' place, and back to the chart (plot/showplot.cpp).
+    void switchPlot();
+
     // Getting the data out of the window.
     void saveTable(); // tools/savetable.cpp
+    void savePlotTable(); // tools/savetable.cpp, the plot's points
     void saveChartImage(); // tools/saveimage.cpp
     void printChart(); // tools/print.cpp
     void previewPrint(); // tools/print.cpp
@@ -91,6 +97,7 @@ public:
     Parts &parts() { return m_parts; }
     ChartColouring &colouring() { return *m_colouring; }
     TemperatureUnits &units() { return *m_units; }
+    TrendPlot &plot() { return *m_plot; }
 
     // Controls. Public so that tests and accessibility tools reach them by name as well.
     std::array<ClickLabel *, TileCount> lblElem{};
@@ -134,6 +141,7 @@ private:
     void setupColumnView();
     void setupOptions();
     void setupUnits();
+    void setupPlot();
     void setupSheet();
     void setupButtons();
     void setupWorkLists();
@@ -171,6 +179,9 @@ private:
     // The lines of the sheet on show, TABs included, as Export, the clipboard and the
     // printout take them.
     QStringList sheetOnShow() const;
+
+    // Shows one view of the window: the register shows and hides its parts, the plot knows.
+    void showView(View view);
 
     // columns/columnview.cpp: the rows of the column view. Command1's caption offers the other
     // view, and so tells which one is on show.
@@ -210,12 +221,21 @@ private:
     // window/contextmenu.cpp: the context menus of the two views, and how a failure of the ways
     // out of the window is told.
     void setupMenus();
-    // The context menu of the view on show, opened from the keyboard.
+    // The context menu of the view on show, and that menu opened from the keyboard.
+    QMenu *contextMenu() const;
     void openContextMenu();
     void reportFailure(const QString &text);
 
-    // tools/saveimage.cpp: the chart as a picture, drawn from the pictured parts alone, so that
-    // no control around them shows in it.
+    // tools/saveimage.cpp: what an image or a printout shows: the chart, drawn from the
+    // pictured parts alone so that no control around them shows in it, or the plot on show.
+    struct Picture
+    {
+        QString title;
+        QSize size;
+        std::function<void(QPainter &)> paint;
+        std::function<QByteArray()> svg; // as an SVG image, where it draws one itself
+    };
+    Picture picture();
     QRect chartArea();
     void paintChart(QPainter &painter);
     void paintLegendTitle(QPainter &painter);
@@ -228,6 +248,7 @@ private:
     Parts m_parts;
     ChartColouring *m_colouring = nullptr;
     TemperatureUnits *m_units = nullptr;
+    TrendPlot *m_plot = nullptr;
     QButtonGroup *m_option1Group = nullptr;
     QButtonGroup *m_command4Group = nullptr;
     // Find's last answer, upper-cased: the default of its next prompt.
@@ -250,8 +271,11 @@ private:
         QAction *print = nullptr;
         QAction *preview = nullptr;
         QAction *savePrintout = nullptr;
+        QAction *switchPlot = nullptr;
+        QAction *savePlotTable = nullptr;
         QAction *saveTable = nullptr;
     } m_actions;
     QMenu *m_chartMenu = nullptr;
     QMenu *m_columnMenu = nullptr;
+    QMenu *m_plotMenu = nullptr;
 };

@@ -12,33 +12,38 @@
 
 namespace {
 
-// Where a part is on show.
-enum class Where { Never, ChartView, ColumnView, BothViews };
+// The views a part is on show in.
+constexpr unsigned InChart = 1U << static_cast<unsigned>(View::Chart);
+constexpr unsigned InColumns = 1U << static_cast<unsigned>(View::Columns);
+constexpr unsigned InPlot = 1U << static_cast<unsigned>(View::Plot);
+constexpr unsigned Everywhere = InChart | InColumns | InPlot;
 
 struct Traits
 {
-    Where where;
+    unsigned views; // never shown where none
     bool pictured; // drawn into a picture of the chart, while on show
     bool shownAtStart; // for the parts that come and go within their view
 };
 
 // clang-format off
 constexpr std::array<Traits, PartCount> traits{{
-        {Where::Never,      false, false}, // Patterns
-        {Where::ChartView,  true,  true},  // Chart
-        {Where::ChartView,  false, true},  // ColourChoice
-        {Where::ChartView,  true,  true},  // ClassLegend
-        {Where::ChartView,  true,  false}, // ScaleLegend
-        {Where::ChartView,  true,  false}, // ScaleLog
-        {Where::ChartView,  true,  false}, // StateLegend
-        {Where::ChartView,  false, false}, // Temperature
-        {Where::ChartView,  false, true},  // Options
-        {Where::ChartView,  false, true},  // Units
-        {Where::BothViews,  false, true},  // Sheet
-        {Where::ChartView,  false, true},  // SheetList
-        {Where::ColumnView, false, true},  // ColumnView
-        {Where::ColumnView, false, true},  // Ranking
-        {Where::BothViews,  false, true},  // Buttons
+        {0,                  false, false}, // Patterns
+        {InChart,            true,  true},  // Chart
+        {InChart,            false, true},  // ColourChoice
+        {InChart,            true,  true},  // ClassLegend
+        {InChart,            true,  false}, // ScaleLegend
+        {InChart,            true,  false}, // ScaleLog
+        {InChart,            true,  false}, // StateLegend
+        {InChart,            false, false}, // Temperature
+        {InChart | InPlot,   false, true},  // PlotSwitch
+        {InPlot,             false, true},  // Plot
+        {InChart | InPlot,   false, true},  // Options
+        {InChart | InPlot,   false, true},  // Units
+        {Everywhere,         false, true},  // Sheet
+        {InChart | InPlot,   false, true},  // SheetList
+        {InColumns,          false, true},  // ColumnView
+        {InColumns,          false, true},  // Ranking
+        {Everywhere,         false, true},  // Buttons
 }};
 // clang-format on
 
@@ -68,7 +73,7 @@ void Parts::place(QWidget *control, const TwipsRect &rect, Part part)
         return;
     }
     m_entries.push_back({control, rect, part});
-    if (traitsOf(part).where != Where::BothViews) {
+    if (traitsOf(part).views != Everywhere) {
         control->setVisible(shouldShow(part));
     }
     if (m_tabOrderLinked) {
@@ -110,25 +115,17 @@ QList<QWidget *> Parts::pictured() const
 
 bool Parts::shouldShow(Part part) const
 {
-    switch (traitsOf(part).where) {
-    case Where::Never:
-        return false;
-    case Where::ChartView:
-        return m_view == View::Chart && isShown(part);
-    case Where::ColumnView:
-        return m_view == View::Columns && isShown(part);
-    case Where::BothViews:
-        break;
-    }
-    return isShown(part);
+    const unsigned in = 1U << static_cast<unsigned>(m_view);
+    return (traitsOf(part).views & in) != 0 && isShown(part);
 }
 
 void Parts::showView(View view)
 {
     m_view = view;
+    // A part on show in every view, or in none, stays as it is.
     const auto switches = [](Part part) {
-        const Where where = traitsOf(part).where;
-        return where == Where::ChartView || where == Where::ColumnView;
+        const unsigned views = traitsOf(part).views;
+        return views != 0 && views != Everywhere;
     };
     for (const Entry &e : m_entries) {
         if (e.control && switches(e.part) && !shouldShow(e.part)) {

@@ -28,6 +28,8 @@ enum class Part {
     ScaleLog, // the scale's "log" mark, while that scale is logarithmic
     StateLegend, // the states' swatches, while it is coloured by state
     Temperature, // the temperature that decides the states, while they show
+    PlotSwitch, // the button between the chart and the plot
+    Plot, // the plot and what it plots, in the tiles' place
     Options, // "Show elements by" and the sheet switch: HideShowFrame's group
     Units, // the scale temperatures are shown in
     Sheet, // the sheet's heading and the Export link, on show in both views
@@ -38,8 +40,9 @@ enum class Part {
 };
 constexpr int PartCount = static_cast<int>(Part::Buttons) + 1;
 
-// The two views of the window; the chart's is on show at start.
-enum class View { Chart, Columns };
+// The views of the window; the chart's is on show at start. The plot takes the tiles' place
+// and keeps the options, the sheet and the buttons around it.
+enum class View { Chart, Columns, Plot };
 
 class Parts
 {

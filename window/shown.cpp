@@ -62,6 +62,12 @@ QString unit(int p)
     return text(std::string(Module1::unitOf(p, scaleInForce))).trimmed();
 }
 
+QString labelWithUnit(int p)
+{
+    const QString shownUnit = unit(p);
+    return shownUnit.isEmpty() ? label(p) : label(p) + QStringLiteral(" [%1]").arg(shownUnit);
+}
+
 QString caption(int p)
 {
     const QString name = QCoreApplication::translate("Property", Module1::propertyInfo(p).caption);

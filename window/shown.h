@@ -37,6 +37,10 @@ QString valueWithUnit(int i, int p);
 // The unit of property p in the scale in force, "kg/m^3" or "K"; empty where it has none.
 QString unit(int p);
 
+// The sheet's label of property p with its unit in brackets, as a table's header has it:
+// "Atomic weight [amu]", "Name".
+QString labelWithUnit(int p);
+
 // The column caption of property p (1..22) with its unit, "Density [kg/m^3]", and its sheet
 // label.
 QString caption(int p);

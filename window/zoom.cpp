@@ -12,7 +12,6 @@
 #include <QScreen>
 #include <QWheelEvent>
 
-
 #include <algorithm>
 
 namespace {
@@ -94,8 +93,7 @@ void Morvik::resizeEvent(QResizeEvent *event)
     const double scale = std::min(double(width()) / m_designSize.width(),
                                   double(height()) / m_designSize.height());
     const QSize drawn = (QSizeF(m_designSize) * scale).toSize();
-    m_parts.setScale(scale, QPoint((width() - drawn.width()) / 2,
-                                   (height() - drawn.height()) / 2));
+    m_parts.setScale(scale, QPoint((width() - drawn.width()) / 2, (height() - drawn.height()) / 2));
     const bool normal = !(windowState() & (Qt::WindowMaximized | Qt::WindowFullScreen));
     if (!m_zoomedSize.isEmpty() && normal && size() != m_zoomedSize
         && !m_zoomedUntil.hasExpired()) {

@@ -242,6 +242,28 @@ eventually window_active
 click 279 98
 check "a pipe at the name: the window still answers" eventually pixel_is $IRON "$METAL"
 
+# --- A trend as a plot -----------------------------------------------------------------------
+# Ctrl+G shows the plot in the tiles' place, the ionization potential against the atomic number
+# the first it plots; a real click on its highest point, the one of the non-metals' colour that
+# stands highest in the plot, shows helium's sheet.
+xdotool key ctrl+g
+plot_shown() { pixel_is_not $IRON "$METAL"; }
+eventually plot_shown
+highest_point() { # x y of the topmost pixel of a non-metal's colour in the plot's place
+    import -window "$window" "$WORK/shot.png"
+    convert "$WORK/shot.png" -crop 619x184+8+44 +repage -depth 8 txt:- | awk -F'[,: ]+' \
+        -v colour="($NONMETAL)" '$0 ~ colour { if (best == "" || $2 < besty) { best = $1; besty = $2 } }
+        END { if (best != "") print best + 8, besty + 44 + 3 }'
+}
+point=$(highest_point)
+check "the plot shows its points" test -n "$point"
+xdotool mousemove --window "$window" ${point% *} ${point#* } click 1
+xdotool key ctrl+c
+helium_on_show() { xclip -o -selection clipboard 2>/dev/null | head -1 | grep -q $'^Name\t*Helium'; }
+check "a click on the plot's highest point shows helium's sheet" eventually helium_on_show
+xdotool key ctrl+g
+check "Ctrl+G again: the chart" eventually pixel_is $IRON "$METAL"
+
 # --- Morvik at any size ------------------------------------------------------------------------
 # Maximised by a double click on its title bar, as a user does: the chart grows with the window,
 # iron's tile at least 2.5 times its designed 30 pixels, and a click on it shows iron's sheet.
