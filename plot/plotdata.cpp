@@ -50,7 +50,8 @@ int highest(const Points &points)
     if (points.ys.empty()) {
         return -1;
     }
-    return static_cast<int>(std::max_element(points.ys.begin(), points.ys.end()) - points.ys.begin());
+    return static_cast<int>(std::max_element(points.ys.begin(), points.ys.end())
+                            - points.ys.begin());
 }
 
 } // namespace PlotData

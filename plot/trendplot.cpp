@@ -6,12 +6,12 @@
 #include "window/parts.h"
 #include "window/shown.h"
 
+#include <QBuffer>
 #include <QCheckBox>
 #include <QComboBox>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QMouseEvent>
-#include <QBuffer>
 #include <QPushButton>
 #include <QSvgGenerator>
 #include <QSvgRenderer>
@@ -218,7 +218,8 @@ void TrendPlot::fillChoices()
     // The numeric properties, as "Colour by" offers them; the atomic number along the bottom.
     const QSignalBlocker quietY(cboPlotY);
     const QSignalBlocker quietX(cboPlotX);
-    const int y = cboPlotY->count() ? cboPlotY->currentData().toInt() : Module1::IonizationPotential;
+    const int y =
+            cboPlotY->count() ? cboPlotY->currentData().toInt() : Module1::IonizationPotential;
     const int x = cboPlotX->count() ? cboPlotX->currentData().toInt() : AtomicNumber;
     cboPlotY->clear();
     cboPlotX->clear();

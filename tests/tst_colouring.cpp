@@ -4,8 +4,8 @@
 
 #include "colouring/chartcolouring.h"
 #include "colouring/colourbar.h"
-#include "tools/findrecords.h"
 #include "plot/trendplot.h"
+#include "tools/findrecords.h"
 #include "units/temperatureunits.h"
 #include "window/clicklabel.h"
 #include "windowtest.h"

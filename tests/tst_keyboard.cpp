@@ -119,29 +119,34 @@ void TestKeyboard::enterActsAsClick()
 void TestKeyboard::tabReachesEveryControl_data()
 {
     QTest::addColumn<QString>("colouredBy"); // an entry of "Colour by", empty for the classes
-    QTest::addColumn<bool>("columns"); // the column view rather than the chart
-    QTest::newRow("chart") << QString() << false;
-    QTest::newRow("chart coloured by density") << "Density [kg/m^3]" << false;
-    QTest::newRow("chart with the states' temperature") << "State at temperature" << false;
-    QTest::newRow("column view") << QString() << true;
+    QTest::addColumn<int>("view"); // the window's view
+    const int chart = int(View::Chart);
+    QTest::newRow("chart") << QString() << chart;
+    QTest::newRow("chart coloured by density") << "Density [kg/m^3]" << chart;
+    QTest::newRow("chart with the states' temperature") << "State at temperature" << chart;
+    QTest::newRow("column view") << QString() << int(View::Columns);
+    QTest::newRow("plot") << QString() << int(View::Plot);
 }
 
 void TestKeyboard::tabReachesEveryControl()
 {
     QFETCH(QString, colouredBy);
-    QFETCH(bool, columns);
+    QFETCH(int, view);
     if (!colouredBy.isEmpty()) {
         QComboBox *choice = m_window->colouring().cboColourBy;
         choice->setCurrentIndex(choice->findText(colouredBy));
     }
+    const bool columns = view == int(View::Columns);
     if (columns) {
         enterColumnView();
+    } else if (view == int(View::Plot)) {
+        m_window->switchPlot();
     }
     // Every control on show that takes the focus by Tab, found among the window's real
     // children, is reached once in one round of Tab presses.
     const QList<QWidget *> stops = tabStops();
     QVERIFY(stops.size() > 5);
-    (columns ? stops.first() : m_window->lblElem[1])->setFocus();
+    (view == int(View::Chart) ? m_window->lblElem[1] : stops.first())->setFocus();
     QList<QWidget *> reached;
     while (!reached.contains(QApplication::focusWidget()) && reached.size() <= stops.size()) {
         reached << QApplication::focusWidget();
@@ -150,7 +155,7 @@ void TestKeyboard::tabReachesEveryControl()
     QCOMPARE(QSet<QWidget *>(reached.begin(), reached.end()),
              QSet<QWidget *>(stops.begin(), stops.end()));
     QCOMPARE(reached.size(), stops.size());
-    if (!columns) {
+    if (view == int(View::Chart)) {
         // The chart first, then its options, the sheet and the buttons.
         QVERIFY(reached.indexOf(m_window->lblElem[1]) < reached.indexOf(m_window->Check1));
         QVERIFY(reached.indexOf(m_window->Check1) < reached.indexOf(m_window->Command5));

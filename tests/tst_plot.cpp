@@ -151,10 +151,10 @@ void TestPlot::pointsAreTheKnownValues_data()
             << "43 elements have no value";
     QTest::newRow("density against atomic weight")
             << int(Density) << int(AtomicWeight) << 0 << 81 << "28 elements have no value";
-    QTest::newRow("atomic weight: every element") << int(AtomicWeight) << int(AtomicNumber) << 0
-                                                  << 109 << QString();
-    QTest::newRow("melting point in kelvin") << int(MeltingPoint) << int(AtomicNumber) << 1 << 95
-                                             << "14 elements have no value";
+    QTest::newRow("atomic weight: every element")
+            << int(AtomicWeight) << int(AtomicNumber) << 0 << 109 << QString();
+    QTest::newRow("melting point in kelvin")
+            << int(MeltingPoint) << int(AtomicNumber) << 1 << 95 << "14 elements have no value";
 }
 
 void TestPlot::pointsAreTheKnownValues()
@@ -260,7 +260,8 @@ void TestPlot::pointsTakeTheTilesColours()
                 continue; // the line, the mark
             }
             for (auto it = graph->data()->constBegin(); it != graph->data()->constEnd(); ++it) {
-                if (it->key == points.xs[std::size_t(k)] && it->value == points.ys[std::size_t(k)]) {
+                if (it->key == points.xs[std::size_t(k)]
+                    && it->value == points.ys[std::size_t(k)]) {
                     return graph->scatterStyle().brush().color();
                 }
             }
