@@ -15,15 +15,16 @@
 
 namespace {
 
-// Names on show in another language sort as that language sorts them, whatever their case
-// (the translation's locale is the default one while it is installed).
-std::vector<int> byShownName(bool forward)
+// Names, crystal structures and applications on show in another language sort as that
+// language sorts them, whatever their case (the translation's locale is the default one while
+// it is installed); equal texts keep element-number order.
+std::vector<int> byShownText(int property, bool forward)
 {
     QCollator collator;
     collator.setCaseSensitivity(Qt::CaseInsensitive);
     std::vector<int> order = RowOrder::byNumber();
-    std::stable_sort(order.begin(), order.end(), [&collator](int a, int b) {
-        return collator.compare(Shown::name(a), Shown::name(b)) < 0;
+    std::stable_sort(order.begin(), order.end(), [&collator, property](int a, int b) {
+        return collator.compare(Shown::value(a, property), Shown::value(b, property)) < 0;
     });
     if (!forward) {
         std::reverse(order.begin(), order.end());
@@ -45,11 +46,11 @@ void Morvik::command4_Click(int Index)
     const int property = Index + HScroll1->value() + 1;
     const bool forward = m_sortDirection == 1;
     std::vector<int> order;
-    if (property == Module1::Name && Shown::translated()) {
-        order = byShownName(forward);
+    if (Module1::textContext(property) && Shown::translated()) {
+        order = byShownText(property, forward);
         List2->clear();
         for (const int i : order) {
-            List2->addItem(Shown::name(i));
+            List2->addItem(Shown::value(i, property));
         }
     } else if (Module1::propertyInfo(property).sortsAsText) {
         const std::vector<std::string> sorted = RowOrder::sortedTexts(property, forward);

@@ -83,6 +83,20 @@ const PropertyInfo &propertyInfo(int p)
     return properties[static_cast<std::size_t>(p - 1)];
 }
 
+const char *textContext(int p)
+{
+    switch (p) {
+    case Name:
+        return "Element";
+    case CrystalStructure:
+        return "CrystalStructure";
+    case Applications:
+        return "Application";
+    default:
+        return nullptr;
+    }
+}
+
 std::string withUnit(std::string_view value, int p, TemperatureScale scale)
 {
     return shownValue(value, p, scale) + std::string(unitOf(p, scale));

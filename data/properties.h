@@ -53,6 +53,10 @@ struct PropertyInfo
 // "SheetLabel" for labels). A caption is shown with its unit in brackets, "Density [kg/m^3]".
 const PropertyInfo &propertyInfo(int p);
 
+// The context in which the translations know the stored texts of property p ("Element" for
+// the names, "CrystalStructure", "Application"), or nothing where they are shown as stored.
+const char *textContext(int p);
+
 // A stored value of property p followed by the property's unit suffix, as every view shows
 // it: "7860 kg/m^3", "Iron"; a temperature converted to the scale first ("3273 K").
 std::string withUnit(std::string_view value, int p,

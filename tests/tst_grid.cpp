@@ -4,7 +4,7 @@
 #include "data/classes.h"
 #include "window/clicklabel.h"
 #include "window/gridlayout.h"
-#include "window/tabdelegate.h"
+#include "window/sheetline.h"
 #include "window/zoomsteps.h"
 #include "windowtest.h"
 
@@ -344,7 +344,7 @@ void TestGrid::everythingScales()
     const QFontMetrics metrics(m_window->PropsList->font());
     QSet<int> valueStarts;
     for (const QString &line : sheet()) {
-        valueStarts << metrics.horizontalAdvance(TabExpandingDelegate::expandTabs(line).left(24));
+        valueStarts << metrics.horizontalAdvance(SheetLine::expandTabs(line).left(24));
     }
     QCOMPARE(valueStarts.size(), 1);
 }

@@ -3,7 +3,7 @@
 #include "data/Module1.h"
 #include "units/temperatureunits.h"
 #include "window/clicklabel.h"
-#include "window/tabdelegate.h"
+#include "window/sheetline.h"
 #include "windowtest.h"
 
 #include <QCheckBox>
@@ -103,8 +103,7 @@ void TestSheet::valuesDrawnAtColumn24()
     QTRY_COMPARE(drawn(), expected());
     // The stored line keeps its TABs.
     QVERIFY(sheet()[0].contains(QLatin1Char('\t')));
-    QCOMPARE(TabExpandingDelegate::expandTabs(QStringLiteral("Density\t\t\t7860")).indexOf('7'),
-             24);
+    QCOMPARE(SheetLine::expandTabs(QStringLiteral("Density\t\t\t7860")).indexOf('7'), 24);
 }
 
 void TestSheet::untickingHidesAndKeeps()

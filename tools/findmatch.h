@@ -7,12 +7,13 @@
 // name ("EIS" finds Eisen), accents ignored on both sides ("FOSFORO" finds Fósforo).
 namespace FindMatch {
 
-// Whether the upper-cased answer starts the shown name (the chart's rule) or is the whole shown
-// name (the column view's), accents ignored; always false where the window is not translated.
+// Whether the answer starts a word of the shown name (the chart's rule; in Chinese and Japanese,
+// which write no spaces, any part of it), or is the whole shown name (the column view's),
+// accents and case ignored; always false where the window is not translated.
 bool startsShownName(int i, const QString &upperAnswer);
 bool isShownName(int i, const QString &upperAnswer);
 
-// The text upper-cased, without accents: what both sides are compared as.
+// The text case-folded by Unicode's rules, without accents: what both sides are compared as.
 QString folded(const QString &text);
 
 } // namespace FindMatch

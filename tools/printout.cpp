@@ -1,6 +1,6 @@
 #include "printout.h"
 
-#include "window/tabdelegate.h"
+#include "window/sheetline.h"
 
 #include <QFontMetricsF>
 #include <QPagedPaintDevice>
@@ -19,7 +19,7 @@ void paintSheet(QPainter &painter, const Printout &printout, double top, double 
     painter.setFont(printout.sheetFont);
     double y = top + 2 * lineHeight;
     for (const QString &line : printout.sheetLines) {
-        painter.drawText(QPointF(0, y + ascent), TabExpandingDelegate::expandTabs(line));
+        SheetLine::draw(painter, QPointF(0, y + ascent), line, printout.sheetFont);
         y += lineHeight;
     }
 }

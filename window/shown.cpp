@@ -1,6 +1,7 @@
 #include "shown.h"
 
 #include "data/Module1.h"
+#include "window/sheetline.h"
 #include "window/translation.h"
 
 #include <QCoreApplication>
@@ -11,7 +12,7 @@ namespace Shown {
 
 namespace {
 
-constexpr int TabSize = 8;
+constexpr int TabSize = SheetLine::TabSize;
 
 using Module1::ElemData;
 
@@ -41,13 +42,14 @@ QString text(const std::string &stored)
 
 QString name(int i)
 {
-    return QCoreApplication::translate("Element", ElemData[i][Module1::Name].c_str());
+    return value(i, Module1::Name);
 }
 
 QString value(int i, int p)
 {
-    if (p == Module1::Name) {
-        return name(i);
+    // The names, crystal structures and applications in the user's language; "--" is no word.
+    if (const char *context = Module1::textContext(p); context && ElemData[i][p] != "--") {
+        return QCoreApplication::translate(context, ElemData[i][p].c_str());
     }
     return text(Module1::shownValue(ElemData[i][p], p, scaleInForce));
 }
@@ -98,13 +100,14 @@ QStringList sheetLines(int i)
     for (int p = 1; p <= Module1::PropCount; ++p) {
         labels << label(p);
     }
-    const auto longest =
-            std::max_element(labels.begin(), labels.end(), [](const QString &a, const QString &b) {
-                return a.size() < b.size();
-            })->size();
+    // In cells, as a text editor counts them: a Chinese or Japanese character takes two.
+    int longest = 0;
+    for (const QString &shownLabel : labels) {
+        longest = std::max(longest, SheetLine::cells(shownLabel));
+    }
     for (int p = 1; p <= Module1::PropCount; ++p) {
         const QString &shownLabel = labels[p - 1];
-        const int tabs = sheetTabs(int(shownLabel.size()), int(longest));
+        const int tabs = sheetTabs(SheetLine::cells(shownLabel), longest);
         lines[p - 1] = shownLabel + QString(tabs, QLatin1Char('\t')) + valueWithUnit(i, p);
     }
     return lines;

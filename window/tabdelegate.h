@@ -2,9 +2,10 @@
 
 #include "textrowdelegate.h"
 
-// Shows TAB characters as blanks up to the next stop every 8 character cells, as the property
-// sheet's fixed-width layout needs. Only the drawing changes: the item keeps its TABs, so the
-// export and the clipboard get the line as built.
+// Shows the property sheet's lines laid out in cells as SheetLine lays them out: TABs to the
+// next stop every 8 cells, the values in one column whatever the script of the labels. Only
+// the drawing changes: the item keeps its TABs, so the export and the clipboard get the line
+// as built.
 class TabExpandingDelegate : public TextRowDelegate
 {
     Q_OBJECT
@@ -12,7 +13,9 @@ class TabExpandingDelegate : public TextRowDelegate
 public:
     using TextRowDelegate::TextRowDelegate;
 
-    static QString expandTabs(const QString &text, int tabSize = 8);
-
     QString displayText(const QVariant &value, const QLocale &locale) const override;
+
+protected:
+    void drawText(QPainter *painter, const QStyleOptionViewItem &option,
+                  const QRect &textRect) const override;
 };

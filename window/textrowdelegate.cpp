@@ -67,22 +67,28 @@ void TextRowDelegate::paint(QPainter *painter, const QStyleOptionViewItem &optio
     // The same text box and placement as the style's own item text.
     const int margin = style->pixelMetric(QStyle::PM_FocusFrameHMargin, nullptr, widget) + 1;
     const QRect textRect = opt.rect.adjusted(margin, 0, -margin, 0);
-    const QStaticText &shown = laidOut(opt, textRect.width());
-    const QSize size = shown.size().toSize();
-    const QRect placed = QStyle::alignedRect(opt.direction, opt.displayAlignment, size, textRect);
-
     const auto role =
             (opt.state & QStyle::State_Selected) ? QPalette::HighlightedText : QPalette::Text;
     painter->save();
     painter->setPen(opt.palette.color(colorGroup(opt), role));
     painter->setFont(opt.font);
     painter->setClipRect(textRect, Qt::IntersectClip);
-    painter->drawStaticText(placed.topLeft(), shown);
+    drawText(painter, opt, textRect);
     painter->restore();
 
     if (opt.state & QStyle::State_HasFocus) {
         drawFocusFrame(painter, opt, style);
     }
+}
+
+void TextRowDelegate::drawText(QPainter *painter, const QStyleOptionViewItem &option,
+                               const QRect &textRect) const
+{
+    const QStaticText &shown = laidOut(option, textRect.width());
+    const QSize size = shown.size().toSize();
+    const QRect placed =
+            QStyle::alignedRect(option.direction, option.displayAlignment, size, textRect);
+    painter->drawStaticText(placed.topLeft(), shown);
 }
 
 const QStaticText &TextRowDelegate::laidOut(const QStyleOptionViewItem &option, int width) const

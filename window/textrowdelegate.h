@@ -19,6 +19,12 @@ public:
     void paint(QPainter *painter, const QStyleOptionViewItem &option,
                const QModelIndex &index) const override;
 
+protected:
+    // Draws the option's text in the text's box, in the pen and font set; the style has drawn
+    // the row's background and selection, and draws its focus frame after.
+    virtual void drawText(QPainter *painter, const QStyleOptionViewItem &option,
+                          const QRect &textRect) const;
+
 private:
     // The option's text, elided to width and laid out, from the cache where it is there.
     const QStaticText &laidOut(const QStyleOptionViewItem &option, int width) const;
