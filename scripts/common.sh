@@ -5,11 +5,12 @@ ROOT="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
 
 # What every build needs (Qt's translation tools build the catalogues, Qt SVG writes the chart
 # as a vector image, QCustomPlot draws the plot), and what the built program needs at run time to look as designed:
-# the SVG plugin for its icon, the font that the drawing tests were measured with, and Qt's
-# own catalogues, so that the file, print and preview dialogs speak the window's language.
+# the SVG plugin for its icon, the font that the drawing tests were measured with, Qt's own
+# catalogues, so that the file, print and preview dialogs speak the window's language, and a
+# font that draws Chinese and Japanese.
 BUILD_PACKAGES=(g++ cmake ninja-build qt6-base-dev qt6-svg-dev qt6-tools-dev qt6-l10n-tools
     libqcustomplot-dev)
-RUN_PACKAGES=(libqt6svg6 fonts-dejavu-core qt6-translations-l10n)
+RUN_PACKAGES=(libqt6svg6 fonts-dejavu-core qt6-translations-l10n fonts-noto-cjk)
 
 # apt-get and locale-gen print hundreds of lines; the console gets one line a step.
 SETUP_LOG="$ROOT/build/setup.log"

@@ -24,6 +24,7 @@
 #include <QStyleOptionButton>
 #include <QTest>
 #include <QTextLayout>
+#include <QStringView>
 #include <QXmlStreamReader>
 
 #include <optional>
@@ -34,7 +35,7 @@ struct Message
 {
     QString context;
     QString source;
-    QString translation;
+    QStringList translations; // one, or each plural form
     bool finished;
 };
 
@@ -58,8 +59,22 @@ QList<Message> catalogue(const QString &language)
         } else if (xml.name() == QLatin1String("source")) {
             messages.last().source = xml.readElementText();
         } else if (xml.name() == QLatin1String("translation")) {
-            messages.last().finished = xml.attributes().value(QLatin1String("type")).isEmpty();
-            messages.last().translation = xml.readElementText();
+            Message &message = messages.last();
+            message.finished = xml.attributes().value(QLatin1String("type")).isEmpty();
+            // Its text, or its plural forms one by one.
+            QString text;
+            while (!(xml.readNext() == QXmlStreamReader::EndElement
+                     && xml.name() == QLatin1String("translation"))
+                   && !xml.atEnd()) {
+                if (xml.isStartElement() && xml.name() == QLatin1String("numerusform")) {
+                    message.translations << xml.readElementText();
+                } else if (xml.isCharacters()) {
+                    text += xml.text();
+                }
+            }
+            if (message.translations.isEmpty()) {
+                message.translations << text;
+            }
         }
     }
     return messages;
@@ -76,20 +91,6 @@ QStringList skeleton(const QString &text)
     parts.sort();
     parts << QString::number(text.count(QLatin1Char('\n')));
     return parts;
-}
-
-// The column at which the value of a sheet line starts once its TABs are expanded.
-int valueColumn(const QString &line)
-{
-    int column = 0;
-    int i = 0;
-    for (; i < line.size() && line[i] != QLatin1Char('\t'); ++i) {
-        ++column;
-    }
-    for (; i < line.size() && line[i] == QLatin1Char('\t'); ++i) {
-        column = (column / 8 + 1) * 8;
-    }
-    return column;
 }
 
 // Whether a caption laid out in lines of width pixels keeps its bracketed unit on one line.
@@ -115,6 +116,44 @@ bool unitOnOneLine(const QString &caption, const QFont &font, int width)
     return false;
 }
 
+// The cells a text takes in a text editor, counted here on their own: a Chinese or Japanese
+// character two, any other one.
+int editorCells(const QString &text)
+{
+    int cells = 0;
+    for (const char32_t c : QStringView(text).toUcs4()) {
+        cells += c >= 0x2E80 && c <= 0xFFE6 ? 2 : 1;
+    }
+    return cells;
+}
+
+// Every language Morvik speaks besides English, one row each: its catalogue, a locale of it,
+// and iron as a window in it shows and finds it.
+void addLanguages()
+{
+    QTest::addColumn<QString>("language");
+    QTest::addColumn<QString>("locale");
+    QTest::addColumn<QString>("iron"); // the sheet's heading
+    QTest::addColumn<QString>("tooltip");
+    QTest::addColumn<QString>("answer"); // that finds iron by its shown name
+    const auto row = [](const char *language, const char *locale, const QString &heading,
+                        const QString &tooltip, const QString &answer) {
+        QTest::newRow(language) << QString::fromLatin1(language) << QString::fromLatin1(locale)
+                                << heading << tooltip << answer;
+    };
+    row("de", "de_DE", "Eisen (Fe)", " 26. Eisen (Fe)", "eis");
+    row("fr", "fr_FR", "Fer (Fe)", " 26. Fer (Fe)", "fer");
+    row("es", "es_ES", "Hierro (Fe)", " 26. Hierro (Fe)", "hier");
+    row("it", "it_IT", "Ferro (Fe)", " 26. Ferro (Fe)", "ferr");
+    row("pt_BR", "pt_BR", "Ferro (Fe)", " 26. Ferro (Fe)", "ferr");
+    row("nl", "nl_NL", "IJzer (Fe)", " 26. IJzer (Fe)", "ijz");
+    row("pl", "pl_PL", "Żelazo (Fe)", " 26. Żelazo (Fe)", "żel");
+    row("ru", "ru_RU", "Железо (Fe)", " 26. Железо (Fe)", "жел");
+    row("uk", "uk_UA", "Залізо (Fe)", " 26. Залізо (Fe)", "зал");
+    row("zh_CN", "zh_CN", "铁（Fe）", " 26. 铁（Fe）", "铁");
+    row("ja", "ja_JP", "鉄（Fe）", " 26. 鉄（Fe）", "鉄");
+}
+
 } // namespace
 
 class TestTranslation : public WindowTest
@@ -134,6 +173,8 @@ private slots:
     void captionsFitTheirControls();
     void mendedUnitsInEveryLanguage_data();
     void mendedUnitsInEveryLanguage();
+    void ironInEveryLanguage_data();
+    void ironInEveryLanguage();
     void preferredEnglishWins();
     void findsShownNames_data();
     void findsShownNames();
@@ -144,10 +185,7 @@ private slots:
 
 void TestTranslation::catalogueComplete_data()
 {
-    QTest::addColumn<QString>("language");
-    QTest::newRow("de") << "de";
-    QTest::newRow("fr") << "fr";
-    QTest::newRow("es") << "es";
+    addLanguages();
 }
 
 void TestTranslation::catalogueComplete()
@@ -158,8 +196,11 @@ void TestTranslation::catalogueComplete()
     int elements = 0;
     for (const Message &message : messages) {
         const QString where = message.context + QLatin1String(": ") + message.source;
-        QVERIFY2(message.finished && !message.translation.isEmpty(), qPrintable(where));
-        QVERIFY2(skeleton(message.translation) == skeleton(message.source), qPrintable(where));
+        QVERIFY2(message.finished && !message.translations.value(0).isEmpty(),
+                 qPrintable(where));
+        for (const QString &translation : message.translations) {
+            QVERIFY2(skeleton(translation) == skeleton(message.source), qPrintable(where));
+        }
         elements += message.context == QLatin1String("Element");
     }
     QCOMPARE(elements, Module1::ElemCount);
@@ -256,33 +297,37 @@ void TestTranslation::translatedWindow()
 
 void TestTranslation::translatedSheetLinesUp_data()
 {
-    catalogueComplete_data();
+    addLanguages();
 }
 
 void TestTranslation::translatedSheetLinesUp()
 {
-    QFETCH(QString, language);
-    const Translation translation{QLocale(language)};
+    // As a text editor shows the exported file: every value in one column, counted in cells.
+    QFETCH(QString, locale);
+    const Translation translation{QLocale(locale)};
     for (int i : {1, 26, 89, 109}) {
         const QStringList lines = Shown::sheetLines(i);
         QCOMPARE(lines.size(), Module1::PropCount);
-        const int column = valueColumn(lines.first());
-        QCOMPARE(column % 8, 0);
-        for (int p = 1; p <= Module1::PropCount; ++p) {
-            const QString &line = lines[p - 1];
-            QVERIFY2(valueColumn(line) == column, qPrintable(line));
-            QVERIFY(valueColumn(line) > line.section(QLatin1Char('\t'), 0, 0).size());
+        const auto column = [](const QString &line) {
+            int cells = editorCells(line.section(QLatin1Char('\t'), 0, 0));
+            for (int t = 0; t < line.count(QLatin1Char('\t')); ++t) {
+                cells = (cells / 8 + 1) * 8;
+            }
+            return cells;
+        };
+        const int first = column(lines.first());
+        QCOMPARE(first % 8, 0);
+        for (const QString &line : lines) {
+            QVERIFY2(column(line) == first, qPrintable(line));
+            QVERIFY(column(line) > editorCells(line.section(QLatin1Char('\t'), 0, 0)));
         }
     }
 }
 
 void TestTranslation::captionsFitTheirControls_data()
 {
-    QTest::addColumn<QString>("locale");
-    QTest::newRow("en") << "C";
-    QTest::newRow("de") << "de_DE";
-    QTest::newRow("fr") << "fr_FR";
-    QTest::newRow("es") << "es_ES";
+    addLanguages();
+    QTest::newRow("en") << "en" << "C" << QString() << QString() << QString();
 }
 
 void TestTranslation::captionsFitTheirControls()
@@ -328,17 +373,16 @@ void TestTranslation::captionsFitTheirControls()
                      CaptionFit::buttonRoom(m_window->Command1)});
     // The headers wrap their captions: every property's must fit a header in width and height.
     QStringList tooWide;
-    QPushButton *header = m_window->command4[1];
-    QStyleOptionButton option;
-    option.initFrom(header);
-    const QRect inside = header->style()
-                                 ->subElementRect(QStyle::SE_PushButtonContents, &option, header)
-                                 .adjusted(1, 0, -1, 0);
+    auto *header = static_cast<WrapButton *>(m_window->command4[1]);
+    const QRect inside = header->captionBox();
     for (int p = 1; p <= Module1::PropCount; ++p) {
+        // In the font the header draws the caption in, shrunk to fit as far as the floor.
+        header->setText(Shown::caption(p));
+        const QFont font = header->captionFont();
         const QString drawn = WrapButton::keepUnitsWhole(Shown::caption(p));
-        const QRect wrapped = header->fontMetrics().boundingRect(
+        const QRect wrapped = QFontMetrics(font).boundingRect(
                 inside, Qt::AlignCenter | Qt::TextWordWrap, drawn);
-        if (!unitOnOneLine(drawn, header->font(), inside.width())) {
+        if (!unitOnOneLine(drawn, font, inside.width())) {
             tooWide << QStringLiteral("header \"%1\" breaks its unit").arg(Shown::caption(p));
         }
         if (wrapped.width() > inside.width() || wrapped.height() > inside.height()) {
@@ -390,12 +434,39 @@ void TestTranslation::mendedUnitsInEveryLanguage()
     for (int p = 1; p <= Module1::PropCount; ++p) {
         texts << Shown::caption(p) << Shown::label(p);
     }
-    for (const Message &message : catalogue(locale.left(2))) {
-        texts << message.translation;
+    QFETCH(QString, language);
+    for (const Message &message : catalogue(language)) {
+        texts << message.translations;
     }
     for (const QString &text : std::as_const(texts)) {
         QVERIFY2(!wrong.match(text).hasMatch(), qPrintable(text));
     }
+}
+
+void TestTranslation::ironInEveryLanguage_data()
+{
+    addLanguages();
+}
+
+void TestTranslation::ironInEveryLanguage()
+{
+    QFETCH(QString, locale);
+    QFETCH(QString, iron);
+    QFETCH(QString, tooltip);
+    QFETCH(QString, answer);
+    const Translation translation{QLocale(locale)};
+    rebuildWindow();
+    QCOMPARE(m_window->lblElem[26]->toolTip(), tooltip);
+    click(m_window->lblElem[26]);
+    QCOMPARE(m_window->Label5->text(), iron);
+    QVERIFY(sheet().first().endsWith(Shown::name(26)));
+    // Its crystal structure and application in the language too.
+    for (const int p : {Module1::CrystalStructure, Module1::Applications}) {
+        const QString stored = QString::fromStdString(Module1::ElemData[26][p]);
+        QVERIFY2(!sheet()[p - 1].endsWith(stored), qPrintable(sheet()[p - 1]));
+    }
+    find(answer);
+    QVERIFY2(tilesColoured(Palette::Found).contains(26), qPrintable(answer));
 }
 
 void TestTranslation::preferredEnglishWins()

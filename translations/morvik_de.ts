@@ -2,6 +2,381 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="de">
 <context>
+    <name>Application</name>
+    <message>
+        <source>Rocket fuel</source>
+        <translation>Raketentreibstoff</translation>
+    </message>
+    <message>
+        <source>Weather balloons</source>
+        <translation>Wetterballons</translation>
+    </message>
+    <message>
+        <source>Lithium batteries</source>
+        <translation>Lithiumbatterien</translation>
+    </message>
+    <message>
+        <source>X-ray windows</source>
+        <translation>Röntgenfenster</translation>
+    </message>
+    <message>
+        <source>Borosilicate glass</source>
+        <translation>Borosilikatglas</translation>
+    </message>
+    <message>
+        <source>Pencil leads</source>
+        <translation>Bleistiftminen</translation>
+    </message>
+    <message>
+        <source>Ammonia fertilizers</source>
+        <translation>Ammoniakdünger</translation>
+    </message>
+    <message>
+        <source>Steel making</source>
+        <translation>Stahlherstellung</translation>
+    </message>
+    <message>
+        <source>Fluoride toothpaste</source>
+        <translation>Zahnpasta mit Fluorid</translation>
+    </message>
+    <message>
+        <source>Neon signs</source>
+        <translation>Neonreklame</translation>
+    </message>
+    <message>
+        <source>Street lamps</source>
+        <translation>Straßenbeleuchtung</translation>
+    </message>
+    <message>
+        <source>Light alloys</source>
+        <translation>Leichtmetalllegierungen</translation>
+    </message>
+    <message>
+        <source>Aircraft alloys</source>
+        <translation>Flugzeuglegierungen</translation>
+    </message>
+    <message>
+        <source>Computer chips</source>
+        <translation>Computerchips</translation>
+    </message>
+    <message>
+        <source>Safety matches</source>
+        <translation>Sicherheitszündhölzer</translation>
+    </message>
+    <message>
+        <source>Sulfuric acid</source>
+        <translation>Schwefelsäure</translation>
+    </message>
+    <message>
+        <source>Water purification</source>
+        <translation>Wasseraufbereitung</translation>
+    </message>
+    <message>
+        <source>Light bulbs</source>
+        <translation>Glühlampen</translation>
+    </message>
+    <message>
+        <source>Potash fertilizers</source>
+        <translation>Kalidünger</translation>
+    </message>
+    <message>
+        <source>Cement making</source>
+        <translation>Zementherstellung</translation>
+    </message>
+    <message>
+        <source>Metal halide lamps</source>
+        <translation>Metallhalogenidlampen</translation>
+    </message>
+    <message>
+        <source>Jet engines</source>
+        <translation>Strahltriebwerke</translation>
+    </message>
+    <message>
+        <source>Tool steel</source>
+        <translation>Werkzeugstahl</translation>
+    </message>
+    <message>
+        <source>Chrome plating</source>
+        <translation>Verchromung</translation>
+    </message>
+    <message>
+        <source>Steel alloys</source>
+        <translation>Stahllegierungen</translation>
+    </message>
+    <message>
+        <source>Tools</source>
+        <translation>Werkzeuge</translation>
+    </message>
+    <message>
+        <source>Alnico magnets</source>
+        <translation>Alnico-Magnete</translation>
+    </message>
+    <message>
+        <source>Stainless steel</source>
+        <translation>Rostfreier Stahl</translation>
+    </message>
+    <message>
+        <source>Electrical wiring</source>
+        <translation>Elektrische Leitungen</translation>
+    </message>
+    <message>
+        <source>Galvanizing steel</source>
+        <translation>Verzinken von Stahl</translation>
+    </message>
+    <message>
+        <source>Light emitting diodes</source>
+        <translation>Leuchtdioden</translation>
+    </message>
+    <message>
+        <source>Semiconductor devices</source>
+        <translation>Halbleiterbauelemente</translation>
+    </message>
+    <message>
+        <source>Wood preservatives</source>
+        <translation>Holzschutzmittel</translation>
+    </message>
+    <message>
+        <source>Photocopier drums</source>
+        <translation>Kopierertrommeln</translation>
+    </message>
+    <message>
+        <source>Flame retardants</source>
+        <translation>Flammschutzmittel</translation>
+    </message>
+    <message>
+        <source>Flash lamps</source>
+        <translation>Blitzlampen</translation>
+    </message>
+    <message>
+        <source>Photoelectric cells</source>
+        <translation>Fotozellen</translation>
+    </message>
+    <message>
+        <source>Red fireworks</source>
+        <translation>Rotes Feuerwerk</translation>
+    </message>
+    <message>
+        <source>Television phosphors</source>
+        <translation>Leuchtstoffe für Fernseher</translation>
+    </message>
+    <message>
+        <source>Nuclear reactors</source>
+        <translation>Kernreaktoren</translation>
+    </message>
+    <message>
+        <source>Superconducting magnets</source>
+        <translation>Supraleitende Magnete</translation>
+    </message>
+    <message>
+        <source>Medical tracers</source>
+        <translation>Medizinische Tracer</translation>
+    </message>
+    <message>
+        <source>Electrical contacts</source>
+        <translation>Elektrische Kontakte</translation>
+    </message>
+    <message>
+        <source>Catalytic converters</source>
+        <translation>Abgaskatalysatoren</translation>
+    </message>
+    <message>
+        <source>Dental alloys</source>
+        <translation>Dentallegierungen</translation>
+    </message>
+    <message>
+        <source>Photographic film</source>
+        <translation>Fotografische Filme</translation>
+    </message>
+    <message>
+        <source>Rechargeable batteries</source>
+        <translation>Akkumulatoren</translation>
+    </message>
+    <message>
+        <source>Low melting solders</source>
+        <translation>Niedrig schmelzende Lote</translation>
+    </message>
+    <message>
+        <source>Tin cans</source>
+        <translation>Konservendosen</translation>
+    </message>
+    <message>
+        <source>Type metal</source>
+        <translation>Letternmetall</translation>
+    </message>
+    <message>
+        <source>Vulcanizing rubber</source>
+        <translation>Kautschukvulkanisation</translation>
+    </message>
+    <message>
+        <source>Medical antiseptics</source>
+        <translation>Medizinische Antiseptika</translation>
+    </message>
+    <message>
+        <source>Atomic clocks</source>
+        <translation>Atomuhren</translation>
+    </message>
+    <message>
+        <source>X-ray contrast medium</source>
+        <translation>Röntgenkontrastmittel</translation>
+    </message>
+    <message>
+        <source>Camera lenses</source>
+        <translation>Kameraobjektive</translation>
+    </message>
+    <message>
+        <source>Lighter flints</source>
+        <translation>Feuerzeugsteine</translation>
+    </message>
+    <message>
+        <source>Welding goggles</source>
+        <translation>Schweißerbrillen</translation>
+    </message>
+    <message>
+        <source>Permanent magnets</source>
+        <translation>Permanentmagnete</translation>
+    </message>
+    <message>
+        <source>Luminous paint</source>
+        <translation>Leuchtfarbe</translation>
+    </message>
+    <message>
+        <source>Samarium cobalt magnets</source>
+        <translation>Samarium-Cobalt-Magnete</translation>
+    </message>
+    <message>
+        <source>Red phosphors</source>
+        <translation>Rote Leuchtstoffe</translation>
+    </message>
+    <message>
+        <source>Memory chips</source>
+        <translation>Speicherchips</translation>
+    </message>
+    <message>
+        <source>Green phosphors</source>
+        <translation>Grüne Leuchtstoffe</translation>
+    </message>
+    <message>
+        <source>Laser materials</source>
+        <translation>Lasermaterialien</translation>
+    </message>
+    <message>
+        <source>Magnetic pole pieces</source>
+        <translation>Magnetpolschuhe</translation>
+    </message>
+    <message>
+        <source>Glass coloring</source>
+        <translation>Glasfärbung</translation>
+    </message>
+    <message>
+        <source>Portable X-ray units</source>
+        <translation>Tragbare Röntgengeräte</translation>
+    </message>
+    <message>
+        <source>Steel additive</source>
+        <translation>Stahlzusatz</translation>
+    </message>
+    <message>
+        <source>Cracking catalysts</source>
+        <translation>Crackkatalysatoren</translation>
+    </message>
+    <message>
+        <source>Nuclear control rods</source>
+        <translation>Steuerstäbe für Reaktoren</translation>
+    </message>
+    <message>
+        <source>Electronic capacitors</source>
+        <translation>Kondensatoren</translation>
+    </message>
+    <message>
+        <source>Lamp filaments</source>
+        <translation>Glühfäden</translation>
+    </message>
+    <message>
+        <source>High temperature thermocouples</source>
+        <translation>Hochtemp.-Thermoelemente</translation>
+    </message>
+    <message>
+        <source>Fountain pen tips</source>
+        <translation>Füllhalterfedern</translation>
+    </message>
+    <message>
+        <source>Spark plugs</source>
+        <translation>Zündkerzen</translation>
+    </message>
+    <message>
+        <source>Chemical catalysts</source>
+        <translation>Chemische Katalysatoren</translation>
+    </message>
+    <message>
+        <source>Jewellery</source>
+        <translation>Schmuck</translation>
+    </message>
+    <message>
+        <source>Clinical thermometers</source>
+        <translation>Fieberthermometer</translation>
+    </message>
+    <message>
+        <source>Rat poison</source>
+        <translation>Rattengift</translation>
+    </message>
+    <message>
+        <source>Car batteries</source>
+        <translation>Autobatterien</translation>
+    </message>
+    <message>
+        <source>Fire sprinklers</source>
+        <translation>Sprinkleranlagen</translation>
+    </message>
+    <message>
+        <source>Static eliminators</source>
+        <translation>Antistatikgeräte</translation>
+    </message>
+    <message>
+        <source>Medical research</source>
+        <translation>Medizinische Forschung</translation>
+    </message>
+    <message>
+        <source>Cancer radiotherapy</source>
+        <translation>Strahlentherapie bei Krebs</translation>
+    </message>
+    <message>
+        <source>Research only</source>
+        <translation>Nur zu Forschungszwecken</translation>
+    </message>
+    <message>
+        <source>Neutron source</source>
+        <translation>Neutronenquelle</translation>
+    </message>
+    <message>
+        <source>Gas mantles</source>
+        <translation>Glühstrümpfe</translation>
+    </message>
+    <message>
+        <source>Nuclear fuel</source>
+        <translation>Kernbrennstoff</translation>
+    </message>
+    <message>
+        <source>Neutron detection</source>
+        <translation>Neutronennachweis</translation>
+    </message>
+    <message>
+        <source>Nuclear weapons</source>
+        <translation>Kernwaffen</translation>
+    </message>
+    <message>
+        <source>Smoke detectors</source>
+        <translation>Rauchmelder</translation>
+    </message>
+    <message>
+        <source>Space power sources</source>
+        <translation>Energiequellen im Weltraum</translation>
+    </message>
+    <message>
+        <source>Artificial metal</source>
+        <translation>Künstliches Metall</translation>
+    </message>
+</context>
+<context>
     <name>ChartColouring</name>
     <message>
         <source>Solid</source>
@@ -26,7 +401,7 @@
     <message>
         <source>Colour by</source>
         <extracomment>Caption of the drop-down that chooses what the tiles&apos; colours show; room for 11 characters.</extracomment>
-        <translation>Farbe nach</translation>
+        <translation>Färben nach</translation>
     </message>
     <message>
         <source>Class</source>
@@ -36,7 +411,7 @@
     <message>
         <source>State at temperature</source>
         <extracomment>The last entry of &quot;Colour by&quot;: tiles coloured as solid, liquid or gas at a temperature chosen below the legend.</extracomment>
-        <translation>Zustand bei Temperatur</translation>
+        <translation>Aggregatzustand</translation>
     </message>
     <message>
         <source>Log</source>
@@ -56,7 +431,7 @@
     <message>
         <source>No data</source>
         <extracomment>The legend&apos;s grey swatch, for tiles whose value is not known; room for 9 characters.</extracomment>
-        <translation>Fehlend</translation>
+        <translation>Ohne Wert</translation>
     </message>
     <message>
         <source>Temperature</source>
@@ -93,6 +468,46 @@
         <source>%1 at %2 (melting and boiling points not known)</source>
         <extracomment>A tile&apos;s tooltip on a chart coloured by state, for an element with neither point known.</extracomment>
         <translation>%1 bei %2 (Schmelz- und Siedepunkt unbekannt)</translation>
+    </message>
+    <message>
+        <source>States at %1</source>
+        <extracomment>Above the legend of a saved or printed chart coloured by state: &quot;States at 25 °C&quot;.</extracomment>
+        <translation>Aggregatzustände bei %1</translation>
+    </message>
+</context>
+<context>
+    <name>CrystalStructure</name>
+    <message>
+        <source>Hexagonal</source>
+        <translation>Hexagonal</translation>
+    </message>
+    <message>
+        <source>Body centered</source>
+        <translation>Kubisch raumzentriert</translation>
+    </message>
+    <message>
+        <source>Rhombohedral</source>
+        <translation>Rhomboedrisch</translation>
+    </message>
+    <message>
+        <source>Cubic</source>
+        <translation>Kubisch</translation>
+    </message>
+    <message>
+        <source>Monoclinic</source>
+        <translation>Monoklin</translation>
+    </message>
+    <message>
+        <source>Face centered</source>
+        <translation>Kubisch flächenzentriert</translation>
+    </message>
+    <message>
+        <source>Orthorhombic</source>
+        <translation>Orthorhombisch</translation>
+    </message>
+    <message>
+        <source>Tetragonal</source>
+        <translation>Tetragonal</translation>
     </message>
 </context>
 <context>
@@ -544,6 +959,11 @@
         <source>the file belongs to another user</source>
         <translation>die Datei gehört einem anderen Benutzer</translation>
     </message>
+    <message>
+        <source>that name is not a plain file</source>
+        <extracomment>Why a file was not written: a pipe, a device or a folder has its name.</extracomment>
+        <translation>der Name bezeichnet keine gewöhnliche Datei</translation>
+    </message>
 </context>
 <context>
     <name>Morvik</name>
@@ -555,12 +975,12 @@
     <message>
         <source>Lanthanides</source>
         <extracomment>Caption of the detached row 58-71, bold; room for about 13 characters.</extracomment>
-        <translation>Lanthanide</translation>
+        <translation>Lanthanoide</translation>
     </message>
     <message>
         <source>Actinides</source>
         <extracomment>Caption of the detached row 90-103, bold; room for about 10 characters.</extracomment>
-        <translation>Actinide</translation>
+        <translation>Actinoide</translation>
     </message>
     <message>
         <source>Metals</source>
@@ -570,7 +990,7 @@
     <message>
         <source>Metalloids</source>
         <extracomment>Legend beside the metalloids&apos; swatch; room for about 10 characters.</extracomment>
-        <translation>Metalloid</translation>
+        <translation>Halbmetall</translation>
     </message>
     <message>
         <source>Non-metals</source>
@@ -590,7 +1010,7 @@
     <message>
         <source>Click on a button to sort list by that property. Click again to sort in reverse order.</source>
         <extracomment>The column view&apos;s hint, one line; room for about 80 characters.</extracomment>
-        <translation>Zum Sortieren auf eine Schaltfläche klicken, zum Umkehren erneut klicken.</translation>
+        <translation>Klicken Sie zum Sortieren auf eine Schaltfläche, zum Umkehren erneut.</translation>
     </message>
     <message>
         <source>Show elements by</source>
@@ -634,7 +1054,7 @@
     </message>
     <message>
         <source>Metalloid</source>
-        <translation>Metalloid</translation>
+        <translation>Halbmetall</translation>
     </message>
     <message>
         <source>Non-metal</source>
@@ -754,10 +1174,6 @@
         <translation>Das Periodensystem konnte nicht auf %1 gedruckt werden.</translation>
     </message>
     <message>
-        <source>The chart could not be printed to %1: %2.</source>
-        <translation>Das Periodensystem konnte nicht in %1 gedruckt werden: %2.</translation>
-    </message>
-    <message>
         <source>Save chart as image…</source>
         <extracomment>Context menu entry of the chart (Ctrl+S).</extracomment>
         <translation>Periodensystem als Bild speichern…</translation>
@@ -777,6 +1193,61 @@
         <extracomment>Context menu entry of both views (Ctrl+Shift+S): all elements and properties.</extracomment>
         <translation>Tabelle als CSV speichern…</translation>
     </message>
+    <message>
+        <source>Save printout as PDF…</source>
+        <extracomment>Context menu entry of both views: the printout as a PDF file.</extracomment>
+        <translation>Ausdruck als PDF speichern…</translation>
+    </message>
+    <message>
+        <source>Plot a trend</source>
+        <extracomment>Context menu entry of the chart (Ctrl+G): a property across the elements as a plot.</extracomment>
+        <translation>Trend als Grafik anzeigen</translation>
+    </message>
+    <message>
+        <source>Save plot data as CSV…</source>
+        <extracomment>Context menu entry of the plot: its points as a CSV file.</extracomment>
+        <translation>Grafikdaten als CSV speichern…</translation>
+    </message>
+    <message>
+        <source>Save plot data as CSV</source>
+        <translation>Grafikdaten als CSV speichern</translation>
+    </message>
+    <message>
+        <source>The plot&apos;s data could not be saved to %1: %2.</source>
+        <translation>Die Grafikdaten konnten nicht in %1 gespeichert werden: %2.</translation>
+    </message>
+    <message>
+        <source>Save plot as image</source>
+        <translation>Grafik als Bild speichern</translation>
+    </message>
+    <message>
+        <source>Save printout as PDF</source>
+        <translation>Ausdruck als PDF speichern</translation>
+    </message>
+    <message>
+        <source>PDF file (*.pdf)</source>
+        <translation>PDF-Datei (*.pdf)</translation>
+    </message>
+    <message>
+        <source>The printout could not be saved to %1: %2.</source>
+        <translation>Der Ausdruck konnte nicht in %1 gespeichert werden: %2.</translation>
+    </message>
+    <message>
+        <source>Show the chart</source>
+        <translation>Periodensystem anzeigen</translation>
+    </message>
+</context>
+<context>
+    <name>Platform</name>
+    <message>
+        <source>Print preview</source>
+        <translation>Druckvorschau</translation>
+    </message>
+    <message>
+        <source>Print…</source>
+        <extracomment>The button of the print preview that goes on to the print dialog.</extracomment>
+        <translation>Drucken…</translation>
+    </message>
 </context>
 <context>
     <name>Property</name>
@@ -794,7 +1265,7 @@
     </message>
     <message>
         <source>Electro negativity</source>
-        <translation>Elektro-negativität</translation>
+        <translation>Elektro­negativität</translation>
     </message>
     <message>
         <source>Valency</source>
@@ -802,7 +1273,7 @@
     </message>
     <message>
         <source>Crystal structure</source>
-        <translation>Kristallstruktur</translation>
+        <translation>Kristall­struktur</translation>
     </message>
     <message>
         <source>Discovered by</source>
@@ -814,7 +1285,7 @@
     </message>
     <message>
         <source>Electronic config.</source>
-        <translation>Elektronen-Konfig.</translation>
+        <translation>Elektronen­konfig.</translation>
     </message>
     <message>
         <source>Applications</source>
@@ -842,7 +1313,7 @@
     </message>
     <message>
         <source>Latent ht. of vapor</source>
-        <translation>Verdampf.-Wärme</translation>
+        <translation>Verdampfungs­wärme</translation>
     </message>
     <message>
         <source>Latent ht. of fusion</source>
@@ -858,11 +1329,11 @@
     </message>
     <message>
         <source>Sp ht capacity</source>
-        <translation>Spez. Wärme</translation>
+        <translation>Spez. Wärme­kapazität</translation>
     </message>
     <message>
         <source>Ionization potential</source>
-        <translation>Ionis.-Potential</translation>
+        <translation>Ionisierungs­potential</translation>
     </message>
     <message>
         <source>Equivalent weight</source>
@@ -953,7 +1424,7 @@
     </message>
     <message>
         <source>Electronic config.</source>
-        <translation>Elektronenkonfiguration</translation>
+        <translation>Elektronenkonfig.</translation>
     </message>
     <message>
         <source>Applications</source>
@@ -961,11 +1432,102 @@
     </message>
 </context>
 <context>
+    <name>TemperatureBox</name>
+    <message>
+        <source>%1 is the lowest temperature the chart shows</source>
+        <extracomment>Shown beside the temperature box when a lower one was typed.</extracomment>
+        <translation>%1 ist die niedrigste Temperatur, die das Periodensystem anzeigt</translation>
+    </message>
+    <message>
+        <source>%1 is the highest temperature the chart shows</source>
+        <extracomment>Shown beside the temperature box when a higher one was typed.</extracomment>
+        <translation>%1 ist die höchste Temperatur, die das Periodensystem anzeigt</translation>
+    </message>
+</context>
+<context>
     <name>TemperatureUnits</name>
     <message>
         <source>Temperatures in</source>
         <extracomment>Caption of the three options °C, K and °F, and of the context menu offering them; room for about 20 characters.</extracomment>
-        <translation>Temperaturen in</translation>
+        <translation>Temperatur in</translation>
+    </message>
+</context>
+<context>
+    <name>TrendPlot</name>
+    <message>
+        <source>1 element has no value</source>
+        <translation>1 Element hat keinen Wert</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n elements have no value</source>
+        <extracomment>Below the plot&apos;s choices: &quot;12 elements have no value&quot; (left out of the plot).</extracomment>
+        <translation>
+            <numerusform>%n Element hat keinen Wert</numerusform>
+            <numerusform>%n Elemente haben keinen Wert</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Plot a trend</source>
+        <extracomment>Button of the chart that shows a plot of a property across the elements (Ctrl+G).</extracomment>
+        <translation>Trend anzeigen</translation>
+    </message>
+    <message>
+        <source>Show the chart</source>
+        <extracomment>The same button while the plot shows: back to the chart (Ctrl+G).</extracomment>
+        <translation>Periodensystem</translation>
+    </message>
+    <message>
+        <source>Log</source>
+        <extracomment>Beside a property of the plot: that axis logarithmic; room for 5 characters.</extracomment>
+        <translation>Log</translation>
+    </message>
+    <message>
+        <source>Plot</source>
+        <extracomment>Caption of the property up the plot&apos;s vertical axis; room for about 6 characters.
+----------
+What a screen reader calls the plot.</extracomment>
+        <translation>Grafik</translation>
+    </message>
+    <message>
+        <source>against</source>
+        <extracomment>Caption of the property along the plot&apos;s horizontal axis; room for about 9 characters.</extracomment>
+        <translation>gegen</translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <extracomment>A point&apos;s tooltip: a property and its value, &quot;Density: 7860 kg/m^3&quot;.</extracomment>
+        <translation>%1: %2</translation>
+    </message>
+    <message>
+        <source>atomic number</source>
+        <extracomment>The plot&apos;s horizontal axis by default, within a sentence: &quot;... against atomic number&quot;.</extracomment>
+        <translation>Ordnungszahl</translation>
+    </message>
+    <message>
+        <source>%1 against %2: no element has both values</source>
+        <extracomment>What a screen reader says of a plot without points.</extracomment>
+        <translation>%1 gegen %2: kein Element hat beide Werte</translation>
+    </message>
+    <message>
+        <source>1 element</source>
+        <translation>1 Element</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n elements</source>
+        <translation>
+            <numerusform>%n Element</numerusform>
+            <numerusform>%n Elemente</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>%1 against %2: %3; highest %4, %5</source>
+        <extracomment>What a screen reader says of the plot: &quot;Ionization potential against atomic number: 101 elements; highest Helium, 24.587 V&quot;.</extracomment>
+        <translation>%1 gegen %2: %3; höchster Wert bei %4 mit %5</translation>
+    </message>
+    <message>
+        <source>Morvik plot</source>
+        <extracomment>The suggested file name, without its ending, of the saved plot and its data.</extracomment>
+        <translation>Morvik – Grafik</translation>
     </message>
 </context>
 </TS>

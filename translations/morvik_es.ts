@@ -2,6 +2,381 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="es">
 <context>
+    <name>Application</name>
+    <message>
+        <source>Rocket fuel</source>
+        <translation>Combustible para cohetes</translation>
+    </message>
+    <message>
+        <source>Weather balloons</source>
+        <translation>Globos meteorológicos</translation>
+    </message>
+    <message>
+        <source>Lithium batteries</source>
+        <translation>Baterías de litio</translation>
+    </message>
+    <message>
+        <source>X-ray windows</source>
+        <translation>Ventanas de rayos X</translation>
+    </message>
+    <message>
+        <source>Borosilicate glass</source>
+        <translation>Vidrio de borosilicato</translation>
+    </message>
+    <message>
+        <source>Pencil leads</source>
+        <translation>Minas de lápiz</translation>
+    </message>
+    <message>
+        <source>Ammonia fertilizers</source>
+        <translation>Fertilizantes amoniacales</translation>
+    </message>
+    <message>
+        <source>Steel making</source>
+        <translation>Fabricación de acero</translation>
+    </message>
+    <message>
+        <source>Fluoride toothpaste</source>
+        <translation>Pasta dental con flúor</translation>
+    </message>
+    <message>
+        <source>Neon signs</source>
+        <translation>Letreros de neón</translation>
+    </message>
+    <message>
+        <source>Street lamps</source>
+        <translation>Alumbrado público</translation>
+    </message>
+    <message>
+        <source>Light alloys</source>
+        <translation>Aleaciones ligeras</translation>
+    </message>
+    <message>
+        <source>Aircraft alloys</source>
+        <translation>Aleaciones aeronáuticas</translation>
+    </message>
+    <message>
+        <source>Computer chips</source>
+        <translation>Chips electrónicos</translation>
+    </message>
+    <message>
+        <source>Safety matches</source>
+        <translation>Cerillas de seguridad</translation>
+    </message>
+    <message>
+        <source>Sulfuric acid</source>
+        <translation>Ácido sulfúrico</translation>
+    </message>
+    <message>
+        <source>Water purification</source>
+        <translation>Purificación del agua</translation>
+    </message>
+    <message>
+        <source>Light bulbs</source>
+        <translation>Bombillas</translation>
+    </message>
+    <message>
+        <source>Potash fertilizers</source>
+        <translation>Fertilizantes potásicos</translation>
+    </message>
+    <message>
+        <source>Cement making</source>
+        <translation>Fabricación de cemento</translation>
+    </message>
+    <message>
+        <source>Metal halide lamps</source>
+        <translation>Lámparas de halogenuros</translation>
+    </message>
+    <message>
+        <source>Jet engines</source>
+        <translation>Motores a reacción</translation>
+    </message>
+    <message>
+        <source>Tool steel</source>
+        <translation>Acero para herramientas</translation>
+    </message>
+    <message>
+        <source>Chrome plating</source>
+        <translation>Cromado</translation>
+    </message>
+    <message>
+        <source>Steel alloys</source>
+        <translation>Aceros aleados</translation>
+    </message>
+    <message>
+        <source>Tools</source>
+        <translation>Herramientas</translation>
+    </message>
+    <message>
+        <source>Alnico magnets</source>
+        <translation>Imanes de Alnico</translation>
+    </message>
+    <message>
+        <source>Stainless steel</source>
+        <translation>Acero inoxidable</translation>
+    </message>
+    <message>
+        <source>Electrical wiring</source>
+        <translation>Cableado eléctrico</translation>
+    </message>
+    <message>
+        <source>Galvanizing steel</source>
+        <translation>Galvanizado del acero</translation>
+    </message>
+    <message>
+        <source>Light emitting diodes</source>
+        <translation>Diodos emisores de luz</translation>
+    </message>
+    <message>
+        <source>Semiconductor devices</source>
+        <translation>Semiconductores</translation>
+    </message>
+    <message>
+        <source>Wood preservatives</source>
+        <translation>Conservantes para madera</translation>
+    </message>
+    <message>
+        <source>Photocopier drums</source>
+        <translation>Tambores de fotocopiadoras</translation>
+    </message>
+    <message>
+        <source>Flame retardants</source>
+        <translation>Retardantes de llama</translation>
+    </message>
+    <message>
+        <source>Flash lamps</source>
+        <translation>Lámparas de flash</translation>
+    </message>
+    <message>
+        <source>Photoelectric cells</source>
+        <translation>Células fotoeléctricas</translation>
+    </message>
+    <message>
+        <source>Red fireworks</source>
+        <translation>Fuegos artificiales rojos</translation>
+    </message>
+    <message>
+        <source>Television phosphors</source>
+        <translation>Luminóforos de televisión</translation>
+    </message>
+    <message>
+        <source>Nuclear reactors</source>
+        <translation>Reactores nucleares</translation>
+    </message>
+    <message>
+        <source>Superconducting magnets</source>
+        <translation>Imanes superconductores</translation>
+    </message>
+    <message>
+        <source>Medical tracers</source>
+        <translation>Trazadores médicos</translation>
+    </message>
+    <message>
+        <source>Electrical contacts</source>
+        <translation>Contactos eléctricos</translation>
+    </message>
+    <message>
+        <source>Catalytic converters</source>
+        <translation>Convertidores catalíticos</translation>
+    </message>
+    <message>
+        <source>Dental alloys</source>
+        <translation>Aleaciones dentales</translation>
+    </message>
+    <message>
+        <source>Photographic film</source>
+        <translation>Película fotográfica</translation>
+    </message>
+    <message>
+        <source>Rechargeable batteries</source>
+        <translation>Baterías recargables</translation>
+    </message>
+    <message>
+        <source>Low melting solders</source>
+        <translation>Soldaduras de baja fusión</translation>
+    </message>
+    <message>
+        <source>Tin cans</source>
+        <translation>Latas de conserva</translation>
+    </message>
+    <message>
+        <source>Type metal</source>
+        <translation>Metal de imprenta</translation>
+    </message>
+    <message>
+        <source>Vulcanizing rubber</source>
+        <translation>Vulcanización del caucho</translation>
+    </message>
+    <message>
+        <source>Medical antiseptics</source>
+        <translation>Antisépticos médicos</translation>
+    </message>
+    <message>
+        <source>Atomic clocks</source>
+        <translation>Relojes atómicos</translation>
+    </message>
+    <message>
+        <source>X-ray contrast medium</source>
+        <translation>Contraste radiológico</translation>
+    </message>
+    <message>
+        <source>Camera lenses</source>
+        <translation>Objetivos fotográficos</translation>
+    </message>
+    <message>
+        <source>Lighter flints</source>
+        <translation>Piedras de encendedor</translation>
+    </message>
+    <message>
+        <source>Welding goggles</source>
+        <translation>Gafas de soldador</translation>
+    </message>
+    <message>
+        <source>Permanent magnets</source>
+        <translation>Imanes permanentes</translation>
+    </message>
+    <message>
+        <source>Luminous paint</source>
+        <translation>Pintura luminiscente</translation>
+    </message>
+    <message>
+        <source>Samarium cobalt magnets</source>
+        <translation>Imanes de samario-cobalto</translation>
+    </message>
+    <message>
+        <source>Red phosphors</source>
+        <translation>Luminóforos rojos</translation>
+    </message>
+    <message>
+        <source>Memory chips</source>
+        <translation>Chips de memoria</translation>
+    </message>
+    <message>
+        <source>Green phosphors</source>
+        <translation>Luminóforos verdes</translation>
+    </message>
+    <message>
+        <source>Laser materials</source>
+        <translation>Materiales láser</translation>
+    </message>
+    <message>
+        <source>Magnetic pole pieces</source>
+        <translation>Piezas polares</translation>
+    </message>
+    <message>
+        <source>Glass coloring</source>
+        <translation>Coloración del vidrio</translation>
+    </message>
+    <message>
+        <source>Portable X-ray units</source>
+        <translation>Rayos X portátiles</translation>
+    </message>
+    <message>
+        <source>Steel additive</source>
+        <translation>Aditivo para acero</translation>
+    </message>
+    <message>
+        <source>Cracking catalysts</source>
+        <translation>Catalizadores de craqueo</translation>
+    </message>
+    <message>
+        <source>Nuclear control rods</source>
+        <translation>Barras de control nuclear</translation>
+    </message>
+    <message>
+        <source>Electronic capacitors</source>
+        <translation>Condensadores electrónicos</translation>
+    </message>
+    <message>
+        <source>Lamp filaments</source>
+        <translation>Filamentos de lámparas</translation>
+    </message>
+    <message>
+        <source>High temperature thermocouples</source>
+        <translation>Termopares de alta temp.</translation>
+    </message>
+    <message>
+        <source>Fountain pen tips</source>
+        <translation>Plumines de estilográficas</translation>
+    </message>
+    <message>
+        <source>Spark plugs</source>
+        <translation>Bujías</translation>
+    </message>
+    <message>
+        <source>Chemical catalysts</source>
+        <translation>Catalizadores químicos</translation>
+    </message>
+    <message>
+        <source>Jewellery</source>
+        <translation>Joyería</translation>
+    </message>
+    <message>
+        <source>Clinical thermometers</source>
+        <translation>Termómetros clínicos</translation>
+    </message>
+    <message>
+        <source>Rat poison</source>
+        <translation>Veneno para ratas</translation>
+    </message>
+    <message>
+        <source>Car batteries</source>
+        <translation>Baterías de automóvil</translation>
+    </message>
+    <message>
+        <source>Fire sprinklers</source>
+        <translation>Rociadores antiincendios</translation>
+    </message>
+    <message>
+        <source>Static eliminators</source>
+        <translation>Eliminadores de estática</translation>
+    </message>
+    <message>
+        <source>Medical research</source>
+        <translation>Investigación médica</translation>
+    </message>
+    <message>
+        <source>Cancer radiotherapy</source>
+        <translation>Radioterapia del cáncer</translation>
+    </message>
+    <message>
+        <source>Research only</source>
+        <translation>Solo investigación</translation>
+    </message>
+    <message>
+        <source>Neutron source</source>
+        <translation>Fuente de neutrones</translation>
+    </message>
+    <message>
+        <source>Gas mantles</source>
+        <translation>Camisas incandescentes</translation>
+    </message>
+    <message>
+        <source>Nuclear fuel</source>
+        <translation>Combustible nuclear</translation>
+    </message>
+    <message>
+        <source>Neutron detection</source>
+        <translation>Detección de neutrones</translation>
+    </message>
+    <message>
+        <source>Nuclear weapons</source>
+        <translation>Armas nucleares</translation>
+    </message>
+    <message>
+        <source>Smoke detectors</source>
+        <translation>Detectores de humo</translation>
+    </message>
+    <message>
+        <source>Space power sources</source>
+        <translation>Generadores espaciales</translation>
+    </message>
+    <message>
+        <source>Artificial metal</source>
+        <translation>Metal artificial</translation>
+    </message>
+</context>
+<context>
     <name>ChartColouring</name>
     <message>
         <source>Solid</source>
@@ -21,7 +396,7 @@
     <message>
         <source>Unknown</source>
         <extracomment>The state of an element whose known melting and boiling points cannot tell it, in the legend and the tiles&apos; tooltips; room for 10 characters.</extracomment>
-        <translation>Desconocido</translation>
+        <translation>Incierto</translation>
     </message>
     <message>
         <source>Colour by</source>
@@ -36,7 +411,7 @@
     <message>
         <source>State at temperature</source>
         <extracomment>The last entry of &quot;Colour by&quot;: tiles coloured as solid, liquid or gas at a temperature chosen below the legend.</extracomment>
-        <translation>Estado a temperatura</translation>
+        <translation>Estado físico</translation>
     </message>
     <message>
         <source>Log</source>
@@ -93,6 +468,46 @@
         <source>%1 at %2 (melting and boiling points not known)</source>
         <extracomment>A tile&apos;s tooltip on a chart coloured by state, for an element with neither point known.</extracomment>
         <translation>%1 a %2 (puntos de fusión y ebullición desconocidos)</translation>
+    </message>
+    <message>
+        <source>States at %1</source>
+        <extracomment>Above the legend of a saved or printed chart coloured by state: &quot;States at 25 °C&quot;.</extracomment>
+        <translation>Estados físicos a %1</translation>
+    </message>
+</context>
+<context>
+    <name>CrystalStructure</name>
+    <message>
+        <source>Hexagonal</source>
+        <translation>Hexagonal</translation>
+    </message>
+    <message>
+        <source>Body centered</source>
+        <translation>Cúbica centrada en el cuerpo</translation>
+    </message>
+    <message>
+        <source>Rhombohedral</source>
+        <translation>Romboédrica</translation>
+    </message>
+    <message>
+        <source>Cubic</source>
+        <translation>Cúbica</translation>
+    </message>
+    <message>
+        <source>Monoclinic</source>
+        <translation>Monoclínica</translation>
+    </message>
+    <message>
+        <source>Face centered</source>
+        <translation>Cúbica centrada en las caras</translation>
+    </message>
+    <message>
+        <source>Orthorhombic</source>
+        <translation>Ortorrómbica</translation>
+    </message>
+    <message>
+        <source>Tetragonal</source>
+        <translation>Tetragonal</translation>
     </message>
 </context>
 <context>
@@ -511,7 +926,7 @@
     </message>
     <message>
         <source>Unnilquadium</source>
-        <translation>Unnilcuadio</translation>
+        <translation>Unnilquadio</translation>
     </message>
     <message>
         <source>Unnilpentium</source>
@@ -543,6 +958,11 @@
     <message>
         <source>the file belongs to another user</source>
         <translation>el archivo pertenece a otro usuario</translation>
+    </message>
+    <message>
+        <source>that name is not a plain file</source>
+        <extracomment>Why a file was not written: a pipe, a device or a folder has its name.</extracomment>
+        <translation>ese nombre no corresponde a un archivo normal</translation>
     </message>
 </context>
 <context>
@@ -585,7 +1005,7 @@
     <message>
         <source>Rank by</source>
         <extracomment>Caption of the ranking list in the column view; room for about 9 characters.</extracomment>
-        <translation>Clasificar</translation>
+        <translation>Ordenar</translation>
     </message>
     <message>
         <source>Click on a button to sort list by that property. Click again to sort in reverse order.</source>
@@ -600,12 +1020,12 @@
     <message>
         <source>Symbol</source>
         <extracomment>Option: the tiles show symbols; room for about 7 characters.</extracomment>
-        <translation>Símb.</translation>
+        <translation>Símbolo</translation>
     </message>
     <message>
         <source>Atomic number</source>
         <extracomment>Option: the tiles show atomic numbers; room for about 15 characters.</extracomment>
-        <translation>N.º atómico</translation>
+        <translation>Número atómico</translation>
     </message>
     <message>
         <source>Display properties on clicking</source>
@@ -615,7 +1035,7 @@
     <message>
         <source>Export</source>
         <extracomment>Link that writes the sheet to a file and opens it; room for about 6 characters.</extracomment>
-        <translation>Exp.</translation>
+        <translation>Exportar</translation>
     </message>
     <message>
         <source>Properties</source>
@@ -754,10 +1174,6 @@
         <translation>No se pudo imprimir la tabla periódica en %1.</translation>
     </message>
     <message>
-        <source>The chart could not be printed to %1: %2.</source>
-        <translation>No se pudo imprimir la tabla periódica en %1: %2.</translation>
-    </message>
-    <message>
         <source>Save chart as image…</source>
         <extracomment>Context menu entry of the chart (Ctrl+S).</extracomment>
         <translation>Guardar la tabla periódica como imagen…</translation>
@@ -777,6 +1193,61 @@
         <extracomment>Context menu entry of both views (Ctrl+Shift+S): all elements and properties.</extracomment>
         <translation>Guardar la tabla como CSV…</translation>
     </message>
+    <message>
+        <source>Save printout as PDF…</source>
+        <extracomment>Context menu entry of both views: the printout as a PDF file.</extracomment>
+        <translation>Guardar la impresión como PDF…</translation>
+    </message>
+    <message>
+        <source>Plot a trend</source>
+        <extracomment>Context menu entry of the chart (Ctrl+G): a property across the elements as a plot.</extracomment>
+        <translation>Ver la curva de una propiedad</translation>
+    </message>
+    <message>
+        <source>Save plot data as CSV…</source>
+        <extracomment>Context menu entry of the plot: its points as a CSV file.</extracomment>
+        <translation>Guardar los datos de la curva como CSV…</translation>
+    </message>
+    <message>
+        <source>Save plot data as CSV</source>
+        <translation>Guardar los datos de la curva como CSV</translation>
+    </message>
+    <message>
+        <source>The plot&apos;s data could not be saved to %1: %2.</source>
+        <translation>No se pudieron guardar los datos de la curva en %1: %2.</translation>
+    </message>
+    <message>
+        <source>Save plot as image</source>
+        <translation>Guardar la curva como imagen</translation>
+    </message>
+    <message>
+        <source>Save printout as PDF</source>
+        <translation>Guardar la impresión como PDF</translation>
+    </message>
+    <message>
+        <source>PDF file (*.pdf)</source>
+        <translation>Archivo PDF (*.pdf)</translation>
+    </message>
+    <message>
+        <source>The printout could not be saved to %1: %2.</source>
+        <translation>No se pudo guardar la impresión en %1: %2.</translation>
+    </message>
+    <message>
+        <source>Show the chart</source>
+        <translation>Ver la tabla periódica</translation>
+    </message>
+</context>
+<context>
+    <name>Platform</name>
+    <message>
+        <source>Print preview</source>
+        <translation>Vista previa de impresión</translation>
+    </message>
+    <message>
+        <source>Print…</source>
+        <extracomment>The button of the print preview that goes on to the print dialog.</extracomment>
+        <translation>Imprimir…</translation>
+    </message>
 </context>
 <context>
     <name>Property</name>
@@ -794,7 +1265,7 @@
     </message>
     <message>
         <source>Electro negativity</source>
-        <translation>Electro-negatividad</translation>
+        <translation>Electro­negatividad</translation>
     </message>
     <message>
         <source>Valency</source>
@@ -810,7 +1281,7 @@
     </message>
     <message>
         <source>Year of discovery</source>
-        <translation>Año de descubrimiento</translation>
+        <translation>Año de descubri­miento</translation>
     </message>
     <message>
         <source>Electronic config.</source>
@@ -913,7 +1384,7 @@
     </message>
     <message>
         <source>Electrical conduct.</source>
-        <translation>Conductividad eléctrica</translation>
+        <translation>Conductividad eléctr.</translation>
     </message>
     <message>
         <source>Thermal conduct.</source>
@@ -925,7 +1396,7 @@
     </message>
     <message>
         <source>Ionization potential</source>
-        <translation>Potencial de ionización</translation>
+        <translation>Pot. de ionización</translation>
     </message>
     <message>
         <source>Electronegativity</source>
@@ -961,11 +1432,102 @@
     </message>
 </context>
 <context>
+    <name>TemperatureBox</name>
+    <message>
+        <source>%1 is the lowest temperature the chart shows</source>
+        <extracomment>Shown beside the temperature box when a lower one was typed.</extracomment>
+        <translation>%1 es la temperatura más baja que muestra la tabla periódica</translation>
+    </message>
+    <message>
+        <source>%1 is the highest temperature the chart shows</source>
+        <extracomment>Shown beside the temperature box when a higher one was typed.</extracomment>
+        <translation>%1 es la temperatura más alta que muestra la tabla periódica</translation>
+    </message>
+</context>
+<context>
     <name>TemperatureUnits</name>
     <message>
         <source>Temperatures in</source>
         <extracomment>Caption of the three options °C, K and °F, and of the context menu offering them; room for about 20 characters.</extracomment>
         <translation>Temperaturas en</translation>
+    </message>
+</context>
+<context>
+    <name>TrendPlot</name>
+    <message>
+        <source>1 element has no value</source>
+        <translation>1 elemento no tiene valor</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n elements have no value</source>
+        <extracomment>Below the plot&apos;s choices: &quot;12 elements have no value&quot; (left out of the plot).</extracomment>
+        <translation>
+            <numerusform>%n elemento no tiene valor</numerusform>
+            <numerusform>%n elementos no tienen valor</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Plot a trend</source>
+        <extracomment>Button of the chart that shows a plot of a property across the elements (Ctrl+G).</extracomment>
+        <translation>Ver la curva</translation>
+    </message>
+    <message>
+        <source>Show the chart</source>
+        <extracomment>The same button while the plot shows: back to the chart (Ctrl+G).</extracomment>
+        <translation>Ver la tabla</translation>
+    </message>
+    <message>
+        <source>Log</source>
+        <extracomment>Beside a property of the plot: that axis logarithmic; room for 5 characters.</extracomment>
+        <translation>Log</translation>
+    </message>
+    <message>
+        <source>Plot</source>
+        <extracomment>Caption of the property up the plot&apos;s vertical axis; room for about 6 characters.
+----------
+What a screen reader calls the plot.</extracomment>
+        <translation>Curva</translation>
+    </message>
+    <message>
+        <source>against</source>
+        <extracomment>Caption of the property along the plot&apos;s horizontal axis; room for about 9 characters.</extracomment>
+        <translation>frente a</translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <extracomment>A point&apos;s tooltip: a property and its value, &quot;Density: 7860 kg/m^3&quot;.</extracomment>
+        <translation>%1: %2</translation>
+    </message>
+    <message>
+        <source>atomic number</source>
+        <extracomment>The plot&apos;s horizontal axis by default, within a sentence: &quot;... against atomic number&quot;.</extracomment>
+        <translation>número atómico</translation>
+    </message>
+    <message>
+        <source>%1 against %2: no element has both values</source>
+        <extracomment>What a screen reader says of a plot without points.</extracomment>
+        <translation>%1 frente a %2: ningún elemento tiene ambos valores</translation>
+    </message>
+    <message>
+        <source>1 element</source>
+        <translation>1 elemento</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n elements</source>
+        <translation>
+            <numerusform>%n elemento</numerusform>
+            <numerusform>%n elementos</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>%1 against %2: %3; highest %4, %5</source>
+        <extracomment>What a screen reader says of the plot: &quot;Ionization potential against atomic number: 101 elements; highest Helium, 24.587 V&quot;.</extracomment>
+        <translation>%1 frente a %2: %3; máximo en %4, %5</translation>
+    </message>
+    <message>
+        <source>Morvik plot</source>
+        <extracomment>The suggested file name, without its ending, of the saved plot and its data.</extracomment>
+        <translation>Morvik – curva</translation>
     </message>
 </context>
 </TS>

@@ -2,6 +2,381 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="fr">
 <context>
+    <name>Application</name>
+    <message>
+        <source>Rocket fuel</source>
+        <translation>Carburant pour fusées</translation>
+    </message>
+    <message>
+        <source>Weather balloons</source>
+        <translation>Ballons-sondes</translation>
+    </message>
+    <message>
+        <source>Lithium batteries</source>
+        <translation>Batteries au lithium</translation>
+    </message>
+    <message>
+        <source>X-ray windows</source>
+        <translation>Fenêtres pour rayons X</translation>
+    </message>
+    <message>
+        <source>Borosilicate glass</source>
+        <translation>Verre borosilicaté</translation>
+    </message>
+    <message>
+        <source>Pencil leads</source>
+        <translation>Mines de crayon</translation>
+    </message>
+    <message>
+        <source>Ammonia fertilizers</source>
+        <translation>Engrais ammoniacaux</translation>
+    </message>
+    <message>
+        <source>Steel making</source>
+        <translation>Fabrication de l&apos;acier</translation>
+    </message>
+    <message>
+        <source>Fluoride toothpaste</source>
+        <translation>Dentifrice fluoré</translation>
+    </message>
+    <message>
+        <source>Neon signs</source>
+        <translation>Enseignes au néon</translation>
+    </message>
+    <message>
+        <source>Street lamps</source>
+        <translation>Éclairage public</translation>
+    </message>
+    <message>
+        <source>Light alloys</source>
+        <translation>Alliages légers</translation>
+    </message>
+    <message>
+        <source>Aircraft alloys</source>
+        <translation>Alliages aéronautiques</translation>
+    </message>
+    <message>
+        <source>Computer chips</source>
+        <translation>Puces électroniques</translation>
+    </message>
+    <message>
+        <source>Safety matches</source>
+        <translation>Allumettes de sûreté</translation>
+    </message>
+    <message>
+        <source>Sulfuric acid</source>
+        <translation>Acide sulfurique</translation>
+    </message>
+    <message>
+        <source>Water purification</source>
+        <translation>Traitement de l&apos;eau</translation>
+    </message>
+    <message>
+        <source>Light bulbs</source>
+        <translation>Ampoules électriques</translation>
+    </message>
+    <message>
+        <source>Potash fertilizers</source>
+        <translation>Engrais potassiques</translation>
+    </message>
+    <message>
+        <source>Cement making</source>
+        <translation>Fabrication du ciment</translation>
+    </message>
+    <message>
+        <source>Metal halide lamps</source>
+        <translation>Lampes aux halogénures</translation>
+    </message>
+    <message>
+        <source>Jet engines</source>
+        <translation>Moteurs à réaction</translation>
+    </message>
+    <message>
+        <source>Tool steel</source>
+        <translation>Acier à outils</translation>
+    </message>
+    <message>
+        <source>Chrome plating</source>
+        <translation>Chromage</translation>
+    </message>
+    <message>
+        <source>Steel alloys</source>
+        <translation>Aciers alliés</translation>
+    </message>
+    <message>
+        <source>Tools</source>
+        <translation>Outils</translation>
+    </message>
+    <message>
+        <source>Alnico magnets</source>
+        <translation>Aimants Alnico</translation>
+    </message>
+    <message>
+        <source>Stainless steel</source>
+        <translation>Acier inoxydable</translation>
+    </message>
+    <message>
+        <source>Electrical wiring</source>
+        <translation>Câblage électrique</translation>
+    </message>
+    <message>
+        <source>Galvanizing steel</source>
+        <translation>Galvanisation de l&apos;acier</translation>
+    </message>
+    <message>
+        <source>Light emitting diodes</source>
+        <translation>LED</translation>
+    </message>
+    <message>
+        <source>Semiconductor devices</source>
+        <translation>Semi-conducteurs</translation>
+    </message>
+    <message>
+        <source>Wood preservatives</source>
+        <translation>Protection du bois</translation>
+    </message>
+    <message>
+        <source>Photocopier drums</source>
+        <translation>Tambours de photocopieurs</translation>
+    </message>
+    <message>
+        <source>Flame retardants</source>
+        <translation>Retardateurs de flamme</translation>
+    </message>
+    <message>
+        <source>Flash lamps</source>
+        <translation>Lampes flash</translation>
+    </message>
+    <message>
+        <source>Photoelectric cells</source>
+        <translation>Cellules photoélectriques</translation>
+    </message>
+    <message>
+        <source>Red fireworks</source>
+        <translation>Feux d&apos;artifice rouges</translation>
+    </message>
+    <message>
+        <source>Television phosphors</source>
+        <translation>Luminophores de télévision</translation>
+    </message>
+    <message>
+        <source>Nuclear reactors</source>
+        <translation>Réacteurs nucléaires</translation>
+    </message>
+    <message>
+        <source>Superconducting magnets</source>
+        <translation>Aimants supraconducteurs</translation>
+    </message>
+    <message>
+        <source>Medical tracers</source>
+        <translation>Traceurs médicaux</translation>
+    </message>
+    <message>
+        <source>Electrical contacts</source>
+        <translation>Contacts électriques</translation>
+    </message>
+    <message>
+        <source>Catalytic converters</source>
+        <translation>Pots catalytiques</translation>
+    </message>
+    <message>
+        <source>Dental alloys</source>
+        <translation>Alliages dentaires</translation>
+    </message>
+    <message>
+        <source>Photographic film</source>
+        <translation>Pellicule photographique</translation>
+    </message>
+    <message>
+        <source>Rechargeable batteries</source>
+        <translation>Batteries rechargeables</translation>
+    </message>
+    <message>
+        <source>Low melting solders</source>
+        <translation>Soudures basse température</translation>
+    </message>
+    <message>
+        <source>Tin cans</source>
+        <translation>Boîtes de conserve</translation>
+    </message>
+    <message>
+        <source>Type metal</source>
+        <translation>Alliage typographique</translation>
+    </message>
+    <message>
+        <source>Vulcanizing rubber</source>
+        <translation>Caoutchouc vulcanisé</translation>
+    </message>
+    <message>
+        <source>Medical antiseptics</source>
+        <translation>Antiseptiques médicaux</translation>
+    </message>
+    <message>
+        <source>Atomic clocks</source>
+        <translation>Horloges atomiques</translation>
+    </message>
+    <message>
+        <source>X-ray contrast medium</source>
+        <translation>Produit de contraste</translation>
+    </message>
+    <message>
+        <source>Camera lenses</source>
+        <translation>Objectifs photo</translation>
+    </message>
+    <message>
+        <source>Lighter flints</source>
+        <translation>Pierres à briquet</translation>
+    </message>
+    <message>
+        <source>Welding goggles</source>
+        <translation>Lunettes de soudage</translation>
+    </message>
+    <message>
+        <source>Permanent magnets</source>
+        <translation>Aimants permanents</translation>
+    </message>
+    <message>
+        <source>Luminous paint</source>
+        <translation>Peinture luminescente</translation>
+    </message>
+    <message>
+        <source>Samarium cobalt magnets</source>
+        <translation>Aimants samarium-cobalt</translation>
+    </message>
+    <message>
+        <source>Red phosphors</source>
+        <translation>Luminophores rouges</translation>
+    </message>
+    <message>
+        <source>Memory chips</source>
+        <translation>Puces mémoire</translation>
+    </message>
+    <message>
+        <source>Green phosphors</source>
+        <translation>Luminophores verts</translation>
+    </message>
+    <message>
+        <source>Laser materials</source>
+        <translation>Matériaux laser</translation>
+    </message>
+    <message>
+        <source>Magnetic pole pieces</source>
+        <translation>Pièces polaires</translation>
+    </message>
+    <message>
+        <source>Glass coloring</source>
+        <translation>Coloration du verre</translation>
+    </message>
+    <message>
+        <source>Portable X-ray units</source>
+        <translation>Radiographie portable</translation>
+    </message>
+    <message>
+        <source>Steel additive</source>
+        <translation>Additif pour l&apos;acier</translation>
+    </message>
+    <message>
+        <source>Cracking catalysts</source>
+        <translation>Catalyseurs de craquage</translation>
+    </message>
+    <message>
+        <source>Nuclear control rods</source>
+        <translation>Barres de contrôle</translation>
+    </message>
+    <message>
+        <source>Electronic capacitors</source>
+        <translation>Condensateurs</translation>
+    </message>
+    <message>
+        <source>Lamp filaments</source>
+        <translation>Filaments de lampes</translation>
+    </message>
+    <message>
+        <source>High temperature thermocouples</source>
+        <translation>Thermocouples haute temp.</translation>
+    </message>
+    <message>
+        <source>Fountain pen tips</source>
+        <translation>Pointes de stylos-plumes</translation>
+    </message>
+    <message>
+        <source>Spark plugs</source>
+        <translation>Bougies d&apos;allumage</translation>
+    </message>
+    <message>
+        <source>Chemical catalysts</source>
+        <translation>Catalyseurs chimiques</translation>
+    </message>
+    <message>
+        <source>Jewellery</source>
+        <translation>Bijouterie</translation>
+    </message>
+    <message>
+        <source>Clinical thermometers</source>
+        <translation>Thermomètres médicaux</translation>
+    </message>
+    <message>
+        <source>Rat poison</source>
+        <translation>Mort-aux-rats</translation>
+    </message>
+    <message>
+        <source>Car batteries</source>
+        <translation>Batteries de voiture</translation>
+    </message>
+    <message>
+        <source>Fire sprinklers</source>
+        <translation>Extincteurs automatiques</translation>
+    </message>
+    <message>
+        <source>Static eliminators</source>
+        <translation>Dispositifs antistatiques</translation>
+    </message>
+    <message>
+        <source>Medical research</source>
+        <translation>Recherche médicale</translation>
+    </message>
+    <message>
+        <source>Cancer radiotherapy</source>
+        <translation>Radiothérapie du cancer</translation>
+    </message>
+    <message>
+        <source>Research only</source>
+        <translation>Recherche uniquement</translation>
+    </message>
+    <message>
+        <source>Neutron source</source>
+        <translation>Source de neutrons</translation>
+    </message>
+    <message>
+        <source>Gas mantles</source>
+        <translation>Manchons à incandescence</translation>
+    </message>
+    <message>
+        <source>Nuclear fuel</source>
+        <translation>Combustible nucléaire</translation>
+    </message>
+    <message>
+        <source>Neutron detection</source>
+        <translation>Détection de neutrons</translation>
+    </message>
+    <message>
+        <source>Nuclear weapons</source>
+        <translation>Armes nucléaires</translation>
+    </message>
+    <message>
+        <source>Smoke detectors</source>
+        <translation>Détecteurs de fumée</translation>
+    </message>
+    <message>
+        <source>Space power sources</source>
+        <translation>Sources d&apos;énergie spatiale</translation>
+    </message>
+    <message>
+        <source>Artificial metal</source>
+        <translation>Métal artificiel</translation>
+    </message>
+</context>
+<context>
     <name>ChartColouring</name>
     <message>
         <source>Solid</source>
@@ -36,7 +411,7 @@
     <message>
         <source>State at temperature</source>
         <extracomment>The last entry of &quot;Colour by&quot;: tiles coloured as solid, liquid or gas at a temperature chosen below the legend.</extracomment>
-        <translation>État à la température</translation>
+        <translation>État physique</translation>
     </message>
     <message>
         <source>Log</source>
@@ -93,6 +468,46 @@
         <source>%1 at %2 (melting and boiling points not known)</source>
         <extracomment>A tile&apos;s tooltip on a chart coloured by state, for an element with neither point known.</extracomment>
         <translation>%1 à %2 (points de fusion et d&apos;ébullition inconnus)</translation>
+    </message>
+    <message>
+        <source>States at %1</source>
+        <extracomment>Above the legend of a saved or printed chart coloured by state: &quot;States at 25 °C&quot;.</extracomment>
+        <translation>États physiques à %1</translation>
+    </message>
+</context>
+<context>
+    <name>CrystalStructure</name>
+    <message>
+        <source>Hexagonal</source>
+        <translation>Hexagonal</translation>
+    </message>
+    <message>
+        <source>Body centered</source>
+        <translation>Cubique centré</translation>
+    </message>
+    <message>
+        <source>Rhombohedral</source>
+        <translation>Rhomboédrique</translation>
+    </message>
+    <message>
+        <source>Cubic</source>
+        <translation>Cubique</translation>
+    </message>
+    <message>
+        <source>Monoclinic</source>
+        <translation>Monoclinique</translation>
+    </message>
+    <message>
+        <source>Face centered</source>
+        <translation>Cubique à faces centrées</translation>
+    </message>
+    <message>
+        <source>Orthorhombic</source>
+        <translation>Orthorhombique</translation>
+    </message>
+    <message>
+        <source>Tetragonal</source>
+        <translation>Quadratique</translation>
     </message>
 </context>
 <context>
@@ -544,6 +959,11 @@
         <source>the file belongs to another user</source>
         <translation>le fichier appartient à un autre utilisateur</translation>
     </message>
+    <message>
+        <source>that name is not a plain file</source>
+        <extracomment>Why a file was not written: a pipe, a device or a folder has its name.</extracomment>
+        <translation>ce nom ne désigne pas un fichier ordinaire</translation>
+    </message>
 </context>
 <context>
     <name>Morvik</name>
@@ -600,17 +1020,17 @@
     <message>
         <source>Symbol</source>
         <extracomment>Option: the tiles show symbols; room for about 7 characters.</extracomment>
-        <translation>Symb.</translation>
+        <translation>Symbole</translation>
     </message>
     <message>
         <source>Atomic number</source>
         <extracomment>Option: the tiles show atomic numbers; room for about 15 characters.</extracomment>
-        <translation>N° atomique</translation>
+        <translation>Numéro atomique</translation>
     </message>
     <message>
         <source>Display properties on clicking</source>
         <extracomment>Check box: a tile click shows the sheet; room for about 29 characters.</extracomment>
-        <translation>Afficher les propriétés au clic</translation>
+        <translation>Voir les propriétés au clic</translation>
     </message>
     <message>
         <source>Export</source>
@@ -754,10 +1174,6 @@
         <translation>Le tableau périodique n&apos;a pas pu être imprimé sur %1.</translation>
     </message>
     <message>
-        <source>The chart could not be printed to %1: %2.</source>
-        <translation>Le tableau périodique n&apos;a pas pu être imprimé dans %1 : %2.</translation>
-    </message>
-    <message>
         <source>Save chart as image…</source>
         <extracomment>Context menu entry of the chart (Ctrl+S).</extracomment>
         <translation>Enregistrer le tableau périodique en image…</translation>
@@ -777,6 +1193,61 @@
         <extracomment>Context menu entry of both views (Ctrl+Shift+S): all elements and properties.</extracomment>
         <translation>Enregistrer le tableau en CSV…</translation>
     </message>
+    <message>
+        <source>Save printout as PDF…</source>
+        <extracomment>Context menu entry of both views: the printout as a PDF file.</extracomment>
+        <translation>Enregistrer l&apos;impression en PDF…</translation>
+    </message>
+    <message>
+        <source>Plot a trend</source>
+        <extracomment>Context menu entry of the chart (Ctrl+G): a property across the elements as a plot.</extracomment>
+        <translation>Afficher la courbe d&apos;une propriété</translation>
+    </message>
+    <message>
+        <source>Save plot data as CSV…</source>
+        <extracomment>Context menu entry of the plot: its points as a CSV file.</extracomment>
+        <translation>Enregistrer les données de la courbe en CSV…</translation>
+    </message>
+    <message>
+        <source>Save plot data as CSV</source>
+        <translation>Enregistrer les données de la courbe en CSV</translation>
+    </message>
+    <message>
+        <source>The plot&apos;s data could not be saved to %1: %2.</source>
+        <translation>Les données de la courbe n&apos;ont pas pu être enregistrées dans %1 : %2.</translation>
+    </message>
+    <message>
+        <source>Save plot as image</source>
+        <translation>Enregistrer la courbe en image</translation>
+    </message>
+    <message>
+        <source>Save printout as PDF</source>
+        <translation>Enregistrer l&apos;impression en PDF</translation>
+    </message>
+    <message>
+        <source>PDF file (*.pdf)</source>
+        <translation>Fichier PDF (*.pdf)</translation>
+    </message>
+    <message>
+        <source>The printout could not be saved to %1: %2.</source>
+        <translation>L&apos;impression n&apos;a pas pu être enregistrée dans %1 : %2.</translation>
+    </message>
+    <message>
+        <source>Show the chart</source>
+        <translation>Afficher le tableau périodique</translation>
+    </message>
+</context>
+<context>
+    <name>Platform</name>
+    <message>
+        <source>Print preview</source>
+        <translation>Aperçu avant impression</translation>
+    </message>
+    <message>
+        <source>Print…</source>
+        <extracomment>The button of the print preview that goes on to the print dialog.</extracomment>
+        <translation>Imprimer…</translation>
+    </message>
 </context>
 <context>
     <name>Property</name>
@@ -794,7 +1265,7 @@
     </message>
     <message>
         <source>Electro negativity</source>
-        <translation>Électro-négativité</translation>
+        <translation>Électro­négativité</translation>
     </message>
     <message>
         <source>Valency</source>
@@ -905,7 +1376,7 @@
     </message>
     <message>
         <source>Latent ht. of vapor</source>
-        <translation>Chaleur de vaporisation</translation>
+        <translation>Chal. de vaporisation</translation>
     </message>
     <message>
         <source>Latent ht. of fusion</source>
@@ -913,7 +1384,7 @@
     </message>
     <message>
         <source>Electrical conduct.</source>
-        <translation>Conductivité électrique</translation>
+        <translation>Conductivité électr.</translation>
     </message>
     <message>
         <source>Thermal conduct.</source>
@@ -961,11 +1432,102 @@
     </message>
 </context>
 <context>
+    <name>TemperatureBox</name>
+    <message>
+        <source>%1 is the lowest temperature the chart shows</source>
+        <extracomment>Shown beside the temperature box when a lower one was typed.</extracomment>
+        <translation>%1 est la température la plus basse affichée par le tableau périodique</translation>
+    </message>
+    <message>
+        <source>%1 is the highest temperature the chart shows</source>
+        <extracomment>Shown beside the temperature box when a higher one was typed.</extracomment>
+        <translation>%1 est la température la plus haute affichée par le tableau périodique</translation>
+    </message>
+</context>
+<context>
     <name>TemperatureUnits</name>
     <message>
         <source>Temperatures in</source>
         <extracomment>Caption of the three options °C, K and °F, and of the context menu offering them; room for about 20 characters.</extracomment>
         <translation>Températures en</translation>
+    </message>
+</context>
+<context>
+    <name>TrendPlot</name>
+    <message>
+        <source>1 element has no value</source>
+        <translation>1 élément n&apos;a pas de valeur</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n elements have no value</source>
+        <extracomment>Below the plot&apos;s choices: &quot;12 elements have no value&quot; (left out of the plot).</extracomment>
+        <translation>
+            <numerusform>%n élément n&apos;a pas de valeur</numerusform>
+            <numerusform>%n éléments n&apos;ont pas de valeur</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Plot a trend</source>
+        <extracomment>Button of the chart that shows a plot of a property across the elements (Ctrl+G).</extracomment>
+        <translation>Voir la courbe</translation>
+    </message>
+    <message>
+        <source>Show the chart</source>
+        <extracomment>The same button while the plot shows: back to the chart (Ctrl+G).</extracomment>
+        <translation>Voir le tableau</translation>
+    </message>
+    <message>
+        <source>Log</source>
+        <extracomment>Beside a property of the plot: that axis logarithmic; room for 5 characters.</extracomment>
+        <translation>Log</translation>
+    </message>
+    <message>
+        <source>Plot</source>
+        <extracomment>Caption of the property up the plot&apos;s vertical axis; room for about 6 characters.
+----------
+What a screen reader calls the plot.</extracomment>
+        <translation>Courbe</translation>
+    </message>
+    <message>
+        <source>against</source>
+        <extracomment>Caption of the property along the plot&apos;s horizontal axis; room for about 9 characters.</extracomment>
+        <translation>selon</translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <extracomment>A point&apos;s tooltip: a property and its value, &quot;Density: 7860 kg/m^3&quot;.</extracomment>
+        <translation>%1 : %2</translation>
+    </message>
+    <message>
+        <source>atomic number</source>
+        <extracomment>The plot&apos;s horizontal axis by default, within a sentence: &quot;... against atomic number&quot;.</extracomment>
+        <translation>numéro atomique</translation>
+    </message>
+    <message>
+        <source>%1 against %2: no element has both values</source>
+        <extracomment>What a screen reader says of a plot without points.</extracomment>
+        <translation>%1 en ordonnée, %2 en abscisse : aucun élément n&apos;a les deux valeurs</translation>
+    </message>
+    <message>
+        <source>1 element</source>
+        <translation>1 élément</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n elements</source>
+        <translation>
+            <numerusform>%n élément</numerusform>
+            <numerusform>%n éléments</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>%1 against %2: %3; highest %4, %5</source>
+        <extracomment>What a screen reader says of the plot: &quot;Ionization potential against atomic number: 101 elements; highest Helium, 24.587 V&quot;.</extracomment>
+        <translation>%1 en ordonnée, %2 en abscisse : %3 ; maximum pour %4, %5</translation>
+    </message>
+    <message>
+        <source>Morvik plot</source>
+        <extracomment>The suggested file name, without its ending, of the saved plot and its data.</extracomment>
+        <translation>Morvik – courbe</translation>
     </message>
 </context>
 </TS>

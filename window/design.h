@@ -112,7 +112,9 @@ constexpr std::array<TwipsRect, 3> optScale{
 
 // The sheet. Element names are longer than the design's caption box (Left 8520, Width 870):
 // the caption keeps that box's right edge and grows left over the free space beside "Export".
-constexpr TwipsRect Label7{4170, 3480, 450, 195};
+// Export's link reaches right as far as the heading can grow (Left 4800), so that a longer
+// word than "Export" fits ("Exportar").
+constexpr TwipsRect Label7{4170, 3480, 600, 195};
 constexpr TwipsRect Label5{4800, 3480, 8520 + 870 - 4800, 195};
 constexpr TwipsRect PropsList{4110, 3720, 5300, 2085};
 

@@ -275,7 +275,7 @@ void Morvik::setupUnits()
 
 void Morvik::setupSheet()
 {
-    //: Link that writes the sheet to a file and opens it; room for about 6 characters.
+    //: Link that writes the sheet to a file and opens it; room for about 9 characters.
     Label7 = new ClickLabel(tr("Export"), this);
     Label7->setObjectName(QStringLiteral("Label7"));
     m_parts.place(Label7, Design::Label7, Part::Sheet);

@@ -1,5 +1,9 @@
 #include "wrapbutton.h"
 
+#include "window/captionfit.h"
+
+#include <algorithm>
+
 #include <QStyleOptionButton>
 #include <QStylePainter>
 
@@ -11,10 +15,9 @@ void WrapButton::paintEvent(QPaintEvent *)
     option.text.clear();
     painter.drawControl(QStyle::CE_PushButton, option);
 
-    const QRect textArea = style()->subElementRect(QStyle::SE_PushButtonContents, &option, this)
-                                   .adjusted(1, 0, -1, 0);
     painter.setPen(palette().color(QPalette::ButtonText));
-    painter.drawText(textArea, Qt::AlignCenter | Qt::TextWordWrap, keepUnitsWhole(text()));
+    painter.setFont(captionFont());
+    painter.drawText(captionBox(), Qt::AlignCenter | Qt::TextWordWrap, keepUnitsWhole(text()));
     if (hasFocus()) {
         QStyleOptionFocusRect focus;
         focus.initFrom(this);
@@ -41,4 +44,30 @@ QString WrapButton::keepUnitsWhole(const QString &caption)
         }
     }
     return drawn;
+}
+
+QRect WrapButton::captionBox() const
+{
+    QStyleOptionButton option;
+    initStyleOption(&option);
+    return style()->subElementRect(QStyle::SE_PushButtonContents, &option, this)
+            .adjusted(1, 0, -1, 0);
+}
+
+QFont WrapButton::captionFont() const
+{
+    const QRect box = captionBox();
+    const QString drawn = keepUnitsWhole(text());
+    QFont font = this->font();
+    // The floor scales with the font, as the window's scale does.
+    const double floor = CaptionFit::FloorPoints * font.pointSizeF() / 8;
+    while (font.pointSizeF() > floor) {
+        const QRect needed =
+                QFontMetrics(font).boundingRect(box, Qt::AlignCenter | Qt::TextWordWrap, drawn);
+        if (needed.width() <= box.width() && needed.height() <= box.height()) {
+            break;
+        }
+        font.setPointSizeF(std::max(floor, font.pointSizeF() - 0.5));
+    }
+    return font;
 }

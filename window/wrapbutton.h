@@ -16,6 +16,11 @@ public:
     // brackets, so that the text breaks before a unit but never within it.
     static QString keepUnitsWhole(const QString &caption);
 
+    // The box the caption wraps in, and the font it is drawn in there: the button's own, or
+    // smaller by half points, down to the floor of every caption, where it would not fit.
+    QRect captionBox() const;
+    QFont captionFont() const;
+
 protected:
     void paintEvent(QPaintEvent *event) override;
 };

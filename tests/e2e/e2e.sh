@@ -353,6 +353,40 @@ eventually grep -q Eisen "$WORK/tmp/Properties.txt"
 check "German locale: the exported sheet names Eisen" grep -q $'^Name\t*Eisen\r$' "$WORK/tmp/Properties.txt"
 check "German locale: the exported sheet lines up" values_line_up "$WORK/tmp/Properties.txt"
 
+values_line_up_in_cells() { # values_line_up_in_cells FILE: as a text editor shows it, a
+    # Chinese or Japanese character two cells wide: every value starts at one column
+    local first="" line label cells tabs
+    while IFS= read -r line; do
+        line="${line%$'\r'}"
+        label="${line%%$'\t'*}"
+        cells=$(printf '%s' "$label" | LC_ALL=C.UTF-8 wc -L)
+        tabs="${line#"$label"}"
+        tabs="${tabs%%[!$'\t']*}"
+        for _ in $(seq ${#tabs}); do cells=$(((cells / 8 + 1) * 8)); done
+        [ -n "$first" ] || first=$cells
+        [ "$cells" = "$first" ] || return 1
+    done <"$1"
+    [ -n "$first" ]
+}
+export_iron() { # clicks iron and Export, and waits for the file to name iron as given
+    click 279 98
+    click 290 238
+    eventually grep -q "$1" "$WORK/tmp/Properties.txt"
+}
+
+restart_with LANG=ru_RU.UTF-8
+check "Russian: the chart opens" pixel_is $IRON "$METAL"
+export_iron Железо
+check "Russian: the exported sheet names Железо" grep -q $'^Название\t*Железо\r$' "$WORK/tmp/Properties.txt"
+check "Russian: the exported sheet lines up" values_line_up_in_cells "$WORK/tmp/Properties.txt"
+
+restart_with LANG=ja_JP.UTF-8
+check "Japanese: the chart opens" pixel_is $IRON "$METAL"
+export_iron 鉄
+check "Japanese: the exported sheet names 鉄" grep -q $'\t鉄\r$' "$WORK/tmp/Properties.txt"
+check "Japanese: the exported sheet lines up, two cells a character" \
+    values_line_up_in_cells "$WORK/tmp/Properties.txt"
+
 restart_with QT_QPA_PLATFORMTHEME=gtk3 GTK_THEME=Adwaita:dark
 check "dark desktop theme: iron's caption readable" contrast_at_least 4.5 30 20 264 88 $IRON
 echo "Totals: $passed passed, $failed failed"
