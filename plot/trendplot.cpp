@@ -1,19 +1,18 @@
 #include "trendplot.h"
 
 #include "data/Module1.h"
+#include "tools/chartimage.h"
 #include "window/captionfit.h"
 #include "window/design.h"
 #include "window/parts.h"
 #include "window/shown.h"
 
-#include <QBuffer>
 #include <QCheckBox>
 #include <QComboBox>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QMouseEvent>
 #include <QPushButton>
-#include <QSvgGenerator>
 #include <QSvgRenderer>
 #include <QToolTip>
 
@@ -495,20 +494,10 @@ void TrendPlot::paint(QPainter &painter)
 QByteArray TrendPlot::svg()
 {
     const QSize size = designSize();
-    QByteArray svg;
-    QBuffer buffer(&svg);
-    buffer.open(QIODevice::WriteOnly);
-    QSvgGenerator generator;
-    generator.setOutputDevice(&buffer);
-    generator.setSize(size);
-    generator.setViewBox(QRect(QPoint(0, 0), size));
-    generator.setResolution(m_window.logicalDpiX());
-    {
-        generator.setTitle(title());
-        QCPPainter drawing(&generator);
+    return svgDocument(size, m_window.logicalDpiX(), title(), [this, size](QPaintDevice &device) {
+        QCPPainter drawing(&device);
         picPlot->toPainter(&drawing, size.width(), size.height());
-    }
-    return svg;
+    });
 }
 
 QList<QStringList> TrendPlot::table() const

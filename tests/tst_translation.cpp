@@ -20,11 +20,11 @@
 #include <QListWidget>
 #include <QPushButton>
 #include <QRegularExpression>
+#include <QStringView>
 #include <QStyle>
 #include <QStyleOptionButton>
 #include <QTest>
 #include <QTextLayout>
-#include <QStringView>
 #include <QXmlStreamReader>
 
 #include <optional>
@@ -196,8 +196,7 @@ void TestTranslation::catalogueComplete()
     int elements = 0;
     for (const Message &message : messages) {
         const QString where = message.context + QLatin1String(": ") + message.source;
-        QVERIFY2(message.finished && !message.translations.value(0).isEmpty(),
-                 qPrintable(where));
+        QVERIFY2(message.finished && !message.translations.value(0).isEmpty(), qPrintable(where));
         for (const QString &translation : message.translations) {
             QVERIFY2(skeleton(translation) == skeleton(message.source), qPrintable(where));
         }
@@ -327,7 +326,8 @@ void TestTranslation::translatedSheetLinesUp()
 void TestTranslation::captionsFitTheirControls_data()
 {
     addLanguages();
-    QTest::newRow("en") << "en" << "C" << QString() << QString() << QString();
+    QTest::newRow("en") << "en"
+                        << "C" << QString() << QString() << QString();
 }
 
 void TestTranslation::captionsFitTheirControls()
@@ -380,8 +380,8 @@ void TestTranslation::captionsFitTheirControls()
         header->setText(Shown::caption(p));
         const QFont font = header->captionFont();
         const QString drawn = WrapButton::keepUnitsWhole(Shown::caption(p));
-        const QRect wrapped = QFontMetrics(font).boundingRect(
-                inside, Qt::AlignCenter | Qt::TextWordWrap, drawn);
+        const QRect wrapped =
+                QFontMetrics(font).boundingRect(inside, Qt::AlignCenter | Qt::TextWordWrap, drawn);
         if (!unitOnOneLine(drawn, font, inside.width())) {
             tooWide << QStringLiteral("header \"%1\" breaks its unit").arg(Shown::caption(p));
         }

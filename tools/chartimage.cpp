@@ -46,6 +46,15 @@ QByteArray pngImage(const QSize &size, qreal ratio, int dpi, const PaintFunction
 
 QByteArray svgImage(const QSize &size, int dpi, const QString &title, const PaintFunction &paint)
 {
+    return svgDocument(size, dpi, title, [&paint](QPaintDevice &device) {
+        QPainter painter(&device);
+        paint(painter);
+    });
+}
+
+QByteArray svgDocument(const QSize &size, int dpi, const QString &title,
+                       const std::function<void(QPaintDevice &)> &draw)
+{
     QByteArray svg;
     QBuffer buffer(&svg);
     buffer.open(QIODevice::WriteOnly);
@@ -55,9 +64,6 @@ QByteArray svgImage(const QSize &size, int dpi, const QString &title, const Pain
     generator.setViewBox(QRect(QPoint(0, 0), size));
     generator.setResolution(dpi);
     generator.setTitle(title);
-    {
-        QPainter painter(&generator);
-        paint(painter);
-    }
+    draw(generator);
     return svg;
 }

@@ -6,6 +6,7 @@
 
 #include <functional>
 
+class QPaintDevice;
 class QPainter;
 
 // The chart as an image file, of whatever paint draws over an area of the given size in
@@ -23,3 +24,7 @@ QByteArray pngImage(const QSize &size, qreal ratio, int dpi, const PaintFunction
 
 // An SVG of shapes and text, size logical pixels at dpi dots per inch.
 QByteArray svgImage(const QSize &size, int dpi, const QString &title, const PaintFunction &paint);
+
+// The same of whatever draw draws on the SVG device it is given, with a painter of its own.
+QByteArray svgDocument(const QSize &size, int dpi, const QString &title,
+                       const std::function<void(QPaintDevice &)> &draw);

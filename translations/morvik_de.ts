@@ -431,7 +431,7 @@
     <message>
         <source>No data</source>
         <extracomment>The legend&apos;s grey swatch, for tiles whose value is not known; room for 9 characters.</extracomment>
-        <translation>Ohne Wert</translation>
+        <translation>Kein Wert</translation>
     </message>
     <message>
         <source>Temperature</source>
@@ -990,7 +990,7 @@
     <message>
         <source>Metalloids</source>
         <extracomment>Legend beside the metalloids&apos; swatch; room for about 10 characters.</extracomment>
-        <translation>Halbmetall</translation>
+        <translation>Metalloid</translation>
     </message>
     <message>
         <source>Non-metals</source>
@@ -1054,7 +1054,7 @@
     </message>
     <message>
         <source>Metalloid</source>
-        <translation>Halbmetall</translation>
+        <translation>Metalloid</translation>
     </message>
     <message>
         <source>Non-metal</source>

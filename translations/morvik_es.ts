@@ -1020,12 +1020,12 @@
     <message>
         <source>Symbol</source>
         <extracomment>Option: the tiles show symbols; room for about 7 characters.</extracomment>
-        <translation>Símbolo</translation>
+        <translation>Símb.</translation>
     </message>
     <message>
         <source>Atomic number</source>
         <extracomment>Option: the tiles show atomic numbers; room for about 15 characters.</extracomment>
-        <translation>Número atómico</translation>
+        <translation>N.º atómico</translation>
     </message>
     <message>
         <source>Display properties on clicking</source>

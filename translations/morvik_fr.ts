@@ -1020,12 +1020,12 @@
     <message>
         <source>Symbol</source>
         <extracomment>Option: the tiles show symbols; room for about 7 characters.</extracomment>
-        <translation>Symbole</translation>
+        <translation>Symb.</translation>
     </message>
     <message>
         <source>Atomic number</source>
         <extracomment>Option: the tiles show atomic numbers; room for about 15 characters.</extracomment>
-        <translation>Numéro atomique</translation>
+        <translation>N° atomique</translation>
     </message>
     <message>
         <source>Display properties on clicking</source>

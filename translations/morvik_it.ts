@@ -436,7 +436,7 @@
     <message>
         <source>No data</source>
         <extracomment>The legend&apos;s grey swatch, for tiles whose value is not known; room for 9 characters.</extracomment>
-        <translation>Senza dati</translation>
+        <translation>Non noto</translation>
     </message>
     <message>
         <source>Temperature</source>
@@ -1020,12 +1020,12 @@
     <message>
         <source>Symbol</source>
         <extracomment>Option: the tiles show symbols; room for about 7 characters.</extracomment>
-        <translation>Simbolo</translation>
+        <translation>Simb.</translation>
     </message>
     <message>
         <source>Atomic number</source>
         <extracomment>Option: the tiles show atomic numbers; room for about 15 characters.</extracomment>
-        <translation>Numero atomico</translation>
+        <translation>N. atomico</translation>
     </message>
     <message>
         <source>Display properties on clicking</source>
@@ -1293,7 +1293,7 @@
     </message>
     <message>
         <source>Elect. cond.</source>
-        <translation>Conducibilità elettrica</translation>
+        <translation>Conducibilità elettr.</translation>
     </message>
     <message>
         <source>Thermal cond.</source>

@@ -436,7 +436,7 @@
     <message>
         <source>No data</source>
         <extracomment>The legend&apos;s grey swatch, for tiles whose value is not known; room for 9 characters.</extracomment>
-        <translation>Sem dados</translation>
+        <translation>N/D</translation>
     </message>
     <message>
         <source>Temperature</source>
@@ -985,17 +985,17 @@
     <message>
         <source>Metals</source>
         <extracomment>Legend beside the metals&apos; swatch; room for about 6 characters.</extracomment>
-        <translation>Metais</translation>
+        <translation>Metal</translation>
     </message>
     <message>
         <source>Metalloids</source>
         <extracomment>Legend beside the metalloids&apos; swatch; room for about 10 characters.</extracomment>
-        <translation>Metaloides</translation>
+        <translation>Metaloide</translation>
     </message>
     <message>
         <source>Non-metals</source>
         <extracomment>Legend beside the non-metals&apos; swatch; room for about 11 characters.</extracomment>
-        <translation>Não metais</translation>
+        <translation>Não metal</translation>
     </message>
     <message>
         <source>Choose a property</source>
@@ -1020,12 +1020,12 @@
     <message>
         <source>Symbol</source>
         <extracomment>Option: the tiles show symbols; room for about 7 characters.</extracomment>
-        <translation>Símbolo</translation>
+        <translation>Símb.</translation>
     </message>
     <message>
         <source>Atomic number</source>
         <extracomment>Option: the tiles show atomic numbers; room for about 15 characters.</extracomment>
-        <translation>Número atômico</translation>
+        <translation>Nº atômico</translation>
     </message>
     <message>
         <source>Display properties on clicking</source>
@@ -1035,7 +1035,7 @@
     <message>
         <source>Export</source>
         <extracomment>Link that writes the sheet to a file and opens it; room for about 6 characters.</extracomment>
-        <translation>Exp.</translation>
+        <translation>Exportar</translation>
     </message>
     <message>
         <source>Properties</source>
@@ -1121,12 +1121,12 @@
     <message>
         <source>Column format</source>
         <extracomment>Button that switches to the column view; room for about 16 characters.</extracomment>
-        <translation>Visão em colunas</translation>
+        <translation>Exibir colunas</translation>
     </message>
     <message>
         <source>Table format</source>
         <extracomment>Button that switches back to the chart; room for about 16 characters.</extracomment>
-        <translation>Visão em tabela</translation>
+        <translation>Exibir tabela</translation>
     </message>
     <message>
         <source>Enter partial or full 
@@ -1285,7 +1285,7 @@
     </message>
     <message>
         <source>Latent ht. of vapor</source>
-        <translation>Calor de vaporização</translation>
+        <translation>Calor de vaporiz.</translation>
     </message>
     <message>
         <source>Latent ht. of fusion</source>
@@ -1293,11 +1293,11 @@
     </message>
     <message>
         <source>Elect. cond.</source>
-        <translation>Condutividade elétrica</translation>
+        <translation>Cond. elétrica</translation>
     </message>
     <message>
         <source>Thermal cond.</source>
-        <translation>Condutividade térmica</translation>
+        <translation>Cond. térmica</translation>
     </message>
     <message>
         <source>Sp ht capacity</source>

@@ -50,7 +50,8 @@ QRect WrapButton::captionBox() const
 {
     QStyleOptionButton option;
     initStyleOption(&option);
-    return style()->subElementRect(QStyle::SE_PushButtonContents, &option, this)
+    return style()
+            ->subElementRect(QStyle::SE_PushButtonContents, &option, this)
             .adjusted(1, 0, -1, 0);
 }
 
