@@ -436,7 +436,7 @@
     <message>
         <source>No data</source>
         <extracomment>The legend&apos;s grey swatch, for tiles whose value is not known; room for 9 characters.</extracomment>
-        <translation>Geen data</translation>
+        <translation>n.b.</translation>
     </message>
     <message>
         <source>Temperature</source>
@@ -446,7 +446,7 @@
     <message>
         <source>%1: no data</source>
         <extracomment>A tile&apos;s tooltip on a chart coloured by a property it has no value of.</extracomment>
-        <translation>%1: geen data</translation>
+        <translation>%1: niet bekend</translation>
     </message>
     <message>
         <source>%1: %2</source>
@@ -1020,7 +1020,7 @@
     <message>
         <source>Symbol</source>
         <extracomment>Option: the tiles show symbols; room for about 7 characters.</extracomment>
-        <translation>Symbool</translation>
+        <translation>Symb.</translation>
     </message>
     <message>
         <source>Atomic number</source>
@@ -1293,7 +1293,7 @@
     </message>
     <message>
         <source>Elect. cond.</source>
-        <translation>Elektr. geleid­baarheid</translation>
+        <translation>Elektr. geleidb.</translation>
     </message>
     <message>
         <source>Thermal cond.</source>

@@ -975,12 +975,12 @@
     <message>
         <source>Lanthanides</source>
         <extracomment>Caption of the detached row 58-71, bold; room for about 13 characters.</extracomment>
-        <translation>Lantanowce</translation>
+        <translation>Lantanoidy</translation>
     </message>
     <message>
         <source>Actinides</source>
         <extracomment>Caption of the detached row 90-103, bold; room for about 10 characters.</extracomment>
-        <translation>Aktynowce</translation>
+        <translation>Aktynoidy</translation>
     </message>
     <message>
         <source>Metals</source>
@@ -1025,7 +1025,7 @@
     <message>
         <source>Atomic number</source>
         <extracomment>Option: the tiles show atomic numbers; room for about 15 characters.</extracomment>
-        <translation>Liczba atomowa</translation>
+        <translation>Liczba atom.</translation>
     </message>
     <message>
         <source>Display properties on clicking</source>
@@ -1035,7 +1035,7 @@
     <message>
         <source>Export</source>
         <extracomment>Link that writes the sheet to a file and opens it; room for about 6 characters.</extracomment>
-        <translation>Eksportuj</translation>
+        <translation>Eksport</translation>
     </message>
     <message>
         <source>Properties</source>
@@ -1121,7 +1121,7 @@
     <message>
         <source>Column format</source>
         <extracomment>Button that switches to the column view; room for about 16 characters.</extracomment>
-        <translation>Widok kolumnowy</translation>
+        <translation>Widok kolumn</translation>
     </message>
     <message>
         <source>Table format</source>
@@ -1293,7 +1293,7 @@
     </message>
     <message>
         <source>Elect. cond.</source>
-        <translation>Przewodność elektryczna</translation>
+        <translation>Przewodn. elektr.</translation>
     </message>
     <message>
         <source>Thermal cond.</source>

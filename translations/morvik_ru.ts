@@ -975,27 +975,27 @@
     <message>
         <source>Lanthanides</source>
         <extracomment>Caption of the detached row 58-71, bold; room for about 13 characters.</extracomment>
-        <translation>Лантаноиды</translation>
+        <translation>Лантаниды</translation>
     </message>
     <message>
         <source>Actinides</source>
         <extracomment>Caption of the detached row 90-103, bold; room for about 10 characters.</extracomment>
-        <translation>Актиноиды</translation>
+        <translation>Актиниды</translation>
     </message>
     <message>
         <source>Metals</source>
         <extracomment>Legend beside the metals&apos; swatch; room for about 6 characters.</extracomment>
-        <translation>Металл</translation>
+        <translation>Мет.</translation>
     </message>
     <message>
         <source>Metalloids</source>
         <extracomment>Legend beside the metalloids&apos; swatch; room for about 10 characters.</extracomment>
-        <translation>Металлоид</translation>
+        <translation>Полумет.</translation>
     </message>
     <message>
         <source>Non-metals</source>
         <extracomment>Legend beside the non-metals&apos; swatch; room for about 11 characters.</extracomment>
-        <translation>Неметалл</translation>
+        <translation>Немет.</translation>
     </message>
     <message>
         <source>Choose a property</source>
@@ -1015,22 +1015,22 @@
     <message>
         <source>Show elements by</source>
         <extracomment>Caption of the two options below it; room for about 18 characters.</extracomment>
-        <translation>Подписи элементов</translation>
+        <translation>Подписи ячеек</translation>
     </message>
     <message>
         <source>Symbol</source>
         <extracomment>Option: the tiles show symbols; room for about 7 characters.</extracomment>
-        <translation>Символ</translation>
+        <translation>Симв.</translation>
     </message>
     <message>
         <source>Atomic number</source>
         <extracomment>Option: the tiles show atomic numbers; room for about 15 characters.</extracomment>
-        <translation>Атомный номер</translation>
+        <translation>Ат. номер</translation>
     </message>
     <message>
         <source>Display properties on clicking</source>
         <extracomment>Check box: a tile click shows the sheet; room for about 29 characters.</extracomment>
-        <translation>Показывать свойства по щелчку</translation>
+        <translation>Свойства по щелчку</translation>
     </message>
     <message>
         <source>Export</source>
@@ -1054,7 +1054,7 @@
     </message>
     <message>
         <source>Metalloid</source>
-        <translation>Металлоид</translation>
+        <translation>Полуметалл</translation>
     </message>
     <message>
         <source>Non-metal</source>
@@ -1293,15 +1293,15 @@
     </message>
     <message>
         <source>Elect. cond.</source>
-        <translation>Электро­проводность</translation>
+        <translation>Электропроводн.</translation>
     </message>
     <message>
         <source>Thermal cond.</source>
-        <translation>Тепло­проводность</translation>
+        <translation>Теплопроводн.</translation>
     </message>
     <message>
         <source>Sp ht capacity</source>
-        <translation>Удельная теплоемкость</translation>
+        <translation>Уд. теплоемкость</translation>
     </message>
     <message>
         <source>Ionization potential</source>

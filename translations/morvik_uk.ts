@@ -401,7 +401,7 @@
     <message>
         <source>Colour by</source>
         <extracomment>Caption of the drop-down that chooses what the tiles&apos; colours show; room for 11 characters.</extracomment>
-        <translation>Забарвлення</translation>
+        <translation>Колір</translation>
     </message>
     <message>
         <source>Class</source>
@@ -436,7 +436,7 @@
     <message>
         <source>No data</source>
         <extracomment>The legend&apos;s grey swatch, for tiles whose value is not known; room for 9 characters.</extracomment>
-        <translation>Без даних</translation>
+        <translation>Н/д</translation>
     </message>
     <message>
         <source>Temperature</source>
@@ -985,17 +985,17 @@
     <message>
         <source>Metals</source>
         <extracomment>Legend beside the metals&apos; swatch; room for about 6 characters.</extracomment>
-        <translation>Метали</translation>
+        <translation>Метал</translation>
     </message>
     <message>
         <source>Metalloids</source>
         <extracomment>Legend beside the metalloids&apos; swatch; room for about 10 characters.</extracomment>
-        <translation>Металоїди</translation>
+        <translation>Металоїд</translation>
     </message>
     <message>
         <source>Non-metals</source>
         <extracomment>Legend beside the non-metals&apos; swatch; room for about 11 characters.</extracomment>
-        <translation>Неметали</translation>
+        <translation>Неметал</translation>
     </message>
     <message>
         <source>Choose a property</source>
@@ -1015,17 +1015,17 @@
     <message>
         <source>Show elements by</source>
         <extracomment>Caption of the two options below it; room for about 18 characters.</extracomment>
-        <translation>Підписи елементів</translation>
+        <translation>Підписи клітинок</translation>
     </message>
     <message>
         <source>Symbol</source>
         <extracomment>Option: the tiles show symbols; room for about 7 characters.</extracomment>
-        <translation>Символ</translation>
+        <translation>Симв.</translation>
     </message>
     <message>
         <source>Atomic number</source>
         <extracomment>Option: the tiles show atomic numbers; room for about 15 characters.</extracomment>
-        <translation>Атомний номер</translation>
+        <translation>Ат. номер</translation>
     </message>
     <message>
         <source>Display properties on clicking</source>
@@ -1121,12 +1121,12 @@
     <message>
         <source>Column format</source>
         <extracomment>Button that switches to the column view; room for about 16 characters.</extracomment>
-        <translation>Вигляд: стовпці</translation>
+        <translation>Вид: стовпці</translation>
     </message>
     <message>
         <source>Table format</source>
         <extracomment>Button that switches back to the chart; room for about 16 characters.</extracomment>
-        <translation>Вигляд: таблиця</translation>
+        <translation>Вид: таблиця</translation>
     </message>
     <message>
         <source>Enter partial or full 
@@ -1285,7 +1285,7 @@
     </message>
     <message>
         <source>Latent ht. of vapor</source>
-        <translation>Теплота випаровування</translation>
+        <translation>Теплота випаров.</translation>
     </message>
     <message>
         <source>Latent ht. of fusion</source>
@@ -1293,7 +1293,7 @@
     </message>
     <message>
         <source>Elect. cond.</source>
-        <translation>Електро­провідність</translation>
+        <translation>Електропровідн.</translation>
     </message>
     <message>
         <source>Thermal cond.</source>
@@ -1301,7 +1301,7 @@
     </message>
     <message>
         <source>Sp ht capacity</source>
-        <translation>Питома теплоємність</translation>
+        <translation>Пит. теплоємність</translation>
     </message>
     <message>
         <source>Ionization potential</source>
