@@ -234,7 +234,14 @@ save_dialogs() { xdotool search --onlyvisible --name '^Save printout as PDF' | w
 asked_to_replace() { test "$(save_dialogs)" -eq 2; }
 eventually asked_to_replace
 xdotool key --delay 100 Left Return
-refused() { ! asked_to_replace && [ "$(save_dialogs)" -eq 0 ] && dialog_active; }
+# The refusal is a message of the window's own title; it must have the keyboard before the Return
+# that answers it, not the save dialog on its way out.
+message_active() {
+    local active
+    active=$(xdotool getactivewindow 2>/dev/null) && [ "$active" != "$window" ] &&
+        xdotool search --onlyvisible --name '^Morvik$' | grep -qx "$active"
+}
+refused() { [ "$(save_dialogs)" -eq 0 ] && message_active; }
 check "a pipe at the name: refused with a message, at once" eventually refused
 check "a pipe at the name: still a pipe" test -p "$HOME/Documents/pipe.pdf"
 xdotool key Return
