@@ -54,6 +54,7 @@ private slots:
     void zoomStep();
     void plotProperty_data();
     void plotProperty();
+    void firstPlot();
 
 private:
     void settle();
@@ -124,6 +125,12 @@ void BenchActions::plotProperty()
         flip = !flip;
         settle();
     }
+}
+
+void BenchActions::firstPlot()
+{
+    // Ctrl+G in a window that has not shown the plot yet: the plot's controls are built then.
+    measureApart([this] { rebuildWindow(); }, [this] { m_window->switchPlot(); });
 }
 
 void BenchActions::settle()

@@ -3,14 +3,16 @@
 #include <QString>
 
 #include <functional>
+#include <memory>
 #include <optional>
 
+class PlotCanvas;
 class QPrinter;
 class QWidget;
 
 // Everything the window needs from the desktop that a test must be able to answer: modal
-// dialogs, folders, and starting the text editor. main() passes the real one (QtPlatform);
-// tests pass a fake with scripted answers.
+// dialogs, folders, starting the text editor, and the plotting library. main() passes the real one
+// (QtPlatform); tests pass a fake with scripted answers.
 class Platform
 {
 public:
@@ -67,4 +69,9 @@ public:
     // page fitted to it. True when the user asked to print from it.
     virtual bool printPreview(QWidget *parent, QPrinter &printer,
                               std::function<void(QPrinter &)> paint) = 0;
+
+    // A canvas for the plot, parented to parent, from the plotting library's plugin, which is
+    // loaded the first time it is asked for. Null, with why in the system's words, when the
+    // plugin cannot be loaded.
+    virtual std::unique_ptr<PlotCanvas> plotCanvas(QWidget *parent, QString &why) = 0;
 };

@@ -1,6 +1,7 @@
 #include "qtplatform.h"
 
 #include "platform/filters.h"
+#include "plot/plotcanvas.h"
 
 #include <QCoreApplication>
 #include <QDialogButtonBox>
@@ -11,6 +12,7 @@
 #include <QGuiApplication>
 #include <QInputDialog>
 #include <QMessageBox>
+#include <QPluginLoader>
 #include <QPrintDialog>
 #include <QPrintPreviewWidget>
 #include <QPrinter>
@@ -19,6 +21,8 @@
 #include <QScreen>
 #include <QStandardPaths>
 #include <QVBoxLayout>
+
+#include <algorithm>
 
 namespace {
 
@@ -95,6 +99,25 @@ std::optional<QString> QtPlatform::inputBox(QWidget *parent, const QString &prom
 QString QtPlatform::programFolder()
 {
     return QCoreApplication::applicationDirPath();
+}
+
+std::unique_ptr<PlotCanvas> QtPlatform::plotCanvas(QWidget *parent, QString &why)
+{
+    // Beside the program where it was built; where the package puts it, installed. Where
+    // neither is, Qt's loader says it is missing. The plugin stays loaded once it is, as its
+    // widgets need.
+    const QDir program(programFolder());
+    const QStringList places{program.filePath(QStringLiteral(MORVIK_PLOT_PLUGIN)),
+                             QDir::cleanPath(program.filePath(
+                                     QStringLiteral(MORVIK_PLUGIN_DIR "/" MORVIK_PLOT_PLUGIN)))};
+    const auto found = std::find_if(places.begin(), places.end(),
+                                    [](const QString &place) { return QFileInfo::exists(place); });
+    QPluginLoader loader(found != places.end() ? *found : places.last());
+    if (auto *factory = qobject_cast<PlotCanvasFactory *>(loader.instance())) {
+        return factory->create(parent);
+    }
+    why = loader.errorString();
+    return nullptr;
 }
 
 QString QtPlatform::userDataFolder()

@@ -5,7 +5,7 @@
 #include <QObject>
 
 // The desktop as it really is: QMessageBox, QInputDialog, QStandardPaths, QFileDialog, QProcess,
-// and Qt Print Support's dialogs.
+// Qt Print Support's dialogs, and QPluginLoader.
 class QtPlatform : public Platform
 {
 public:
@@ -28,6 +28,7 @@ public:
     bool printDialog(QWidget *parent, QPrinter &printer) override;
     bool printPreview(QWidget *parent, QPrinter &printer,
                       std::function<void(QPrinter &)> paint) override;
+    std::unique_ptr<PlotCanvas> plotCanvas(QWidget *parent, QString &why) override;
 
 private:
     QObject m_editors; // the processes of the started editors that have not ended yet

@@ -1,6 +1,7 @@
 #include "trendplot.h"
 
 #include "data/Module1.h"
+#include "platform/platform.h"
 #include "tools/chartimage.h"
 #include "window/captionfit.h"
 #include "window/design.h"
@@ -9,14 +10,13 @@
 
 #include <QCheckBox>
 #include <QComboBox>
+#include <QCoreApplication>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QMouseEvent>
 #include <QPushButton>
 #include <QSvgRenderer>
 #include <QToolTip>
-
-#include <qcustomplot.h>
 
 #include <algorithm>
 #include <cmath>
@@ -26,14 +26,6 @@ namespace {
 
 using Module1::AtomicNumber;
 
-// The plot's own colours: it draws on white, as a page does, in every desktop theme.
-const QColor Ink(0x20, 0x20, 0x20);
-const QColor Joining(0x90, 0x90, 0x90);
-const QColor PeriodEnd(0xB0, 0xB0, 0xB0);
-const QColor Mark(0xD0, 0x00, 0x00);
-
-constexpr double PointSize = 7;
-constexpr double MarkSize = 15;
 // How near the pointer must come to a point to be over it, in pixels.
 constexpr double Reach = 8;
 
@@ -59,22 +51,26 @@ QString elementName(int i)
             .arg(Shown::name(i), Shown::text(Module1::ElemData[i][Module1::Symbol]));
 }
 
-// A little room around the points, so that none sits on an axis.
-QCPRange padded(QCPRange range, bool logarithmic)
+// An axis from low to high with a little room around the points, so that none sits on it.
+void pad(PlotCanvas::Axis &axis, double low, double high)
 {
-    if (logarithmic) {
-        return QCPRange(range.lower / 1.3, range.upper * 1.3);
+    if (axis.logarithmic) {
+        axis.low = low / 1.3;
+        axis.high = high * 1.3;
+        return;
     }
-    const double margin = range.size() > 0 ? range.size() * 0.05 : 1;
-    return QCPRange(range.lower - margin, range.upper + margin);
+    const double margin = high > low ? (high - low) * 0.05 : 1;
+    axis.low = low - margin;
+    axis.high = high + margin;
 }
 
 } // namespace
 
-TrendPlot::TrendPlot(QWidget &window, Parts &parts, ColourOf colourOf)
+TrendPlot::TrendPlot(QWidget &window, Parts &parts, Platform &platform, ColourOf colourOf)
     : QObject(&window)
     , m_window(window)
     , m_parts(parts)
+    , m_platform(platform)
     , m_colourOf(std::move(colourOf))
 {
     cmdPlot = new QPushButton(&window);
@@ -112,13 +108,13 @@ void TrendPlot::cboPlotX_Click()
 void TrendPlot::chkLogY_Click()
 {
     setAxes();
-    picPlot->replot();
+    m_canvas->replot();
 }
 
 void TrendPlot::chkLogX_Click()
 {
     setAxes();
-    picPlot->replot();
+    m_canvas->replot();
 }
 
 void TrendPlot::setShowing(bool showing)
@@ -127,14 +123,28 @@ void TrendPlot::setShowing(bool showing)
     const QStringList captions = cmdPlot->property("captions").toStringList();
     cmdPlot->setText(captions.value(showing ? 1 : 0));
     if (showing) {
-        if (!picPlot) {
-            build();
-        }
         replot();
     }
 }
 
-void TrendPlot::build()
+bool TrendPlot::build()
+{
+    if (m_canvas) {
+        return true;
+    }
+    QString why;
+    m_canvas = m_platform.plotCanvas(&m_window, why);
+    if (!m_canvas) {
+        //: When the plotting library cannot be loaded; %1 says why, in the system's words.
+        m_platform.messageBox(&m_window, tr("The plot cannot be shown: %1").arg(why),
+                              QStringLiteral("Morvik"), Platform::Icon::Critical);
+        return false;
+    }
+    buildControls();
+    return true;
+}
+
+void TrendPlot::buildControls()
 {
     const auto label = [this](const char *name, const TwipsRect &rect, const QString &text,
                               Qt::Alignment alignment) {
@@ -172,21 +182,13 @@ void TrendPlot::build()
     chkLogX = logBox("chkLogX", Design::chkLogX);
     lblLeftOut = label("lblLeftOut", Design::lblLeftOut, QString(), Qt::AlignLeft);
 
-    picPlot = new QCustomPlot(&m_window);
+    picPlot = m_canvas->widget();
     picPlot->setObjectName(QStringLiteral("picPlot"));
     m_parts.place(picPlot, Design::picPlot, Part::Plot);
-    picPlot->setBackground(Qt::white);
     picPlot->setFocusPolicy(Qt::StrongFocus);
     picPlot->setMouseTracking(true);
     //: What a screen reader calls the plot.
     picPlot->setAccessibleName(tr("Plot"));
-    for (QCPAxis *axis : {picPlot->xAxis, picPlot->yAxis}) {
-        axis->setBasePen(QPen(Ink));
-        axis->setTickPen(QPen(Ink));
-        axis->setSubTickPen(QPen(Ink));
-        axis->setLabelColor(Ink);
-        axis->setTickLabelColor(Ink);
-    }
     picPlot->installEventFilter(this);
     fillChoices();
     scaleFonts();
@@ -195,21 +197,6 @@ void TrendPlot::build()
     connect(cboPlotX, &QComboBox::currentIndexChanged, this, [this] { cboPlotX_Click(); });
     connect(chkLogY, &QCheckBox::clicked, this, [this] { chkLogY_Click(); });
     connect(chkLogX, &QCheckBox::clicked, this, [this] { chkLogX_Click(); });
-    connect(picPlot, &QCustomPlot::mouseMove, this, [this](QMouseEvent *event) {
-        const int at = pointAt(event->position());
-        if (at < 0) {
-            QToolTip::hideText();
-        } else {
-            QToolTip::showText(event->globalPosition().toPoint(), pointText(at), picPlot);
-        }
-    });
-    connect(picPlot, &QCustomPlot::mouseRelease, this, [this](QMouseEvent *event) {
-        const int at = pointAt(event->position());
-        if (event->button() == Qt::LeftButton && at >= 0) {
-            markElement(m_points.elements[static_cast<std::size_t>(at)]);
-            emit elementChosen(markedElement());
-        }
-    });
 }
 
 void TrendPlot::fillChoices()
@@ -244,7 +231,7 @@ void TrendPlot::replot()
     setAxes();
     plotPoints();
     picPlot->setAccessibleDescription(description());
-    picPlot->replot();
+    m_canvas->replot();
 }
 
 void TrendPlot::recolour()
@@ -259,7 +246,7 @@ void TrendPlot::recolour()
             [this] {
                 m_recolourPending = false;
                 plotPoints();
-                picPlot->replot();
+                m_canvas->replot();
             },
             Qt::QueuedConnection);
 }
@@ -267,84 +254,63 @@ void TrendPlot::recolour()
 void TrendPlot::setAxes()
 {
     // A logarithmic axis only where every value is above zero.
-    const std::array<std::tuple<QCPAxis *, QCheckBox *, const std::vector<double> *, int>, 2> axes{
-            {{picPlot->xAxis, chkLogX, &m_points.xs, m_points.x},
-             {picPlot->yAxis, chkLogY, &m_points.ys, m_points.y}}};
+    PlotCanvas::Axis x;
+    PlotCanvas::Axis y;
+    const std::array<std::tuple<PlotCanvas::Axis *, QCheckBox *, const std::vector<double> *, int>,
+                     2>
+            axes{{{&x, chkLogX, &m_points.xs, m_points.x},
+                  {&y, chkLogY, &m_points.ys, m_points.y}}};
     for (const auto &[axis, log, values, p] : axes) {
         const bool possible = !values->empty() && PlotData::allPositive(*values);
         log->setEnabled(possible);
         if (!possible) {
             log->setChecked(false);
         }
-        const bool logarithmic = log->isChecked();
-        axis->setScaleType(logarithmic ? QCPAxis::stLogarithmic : QCPAxis::stLinear);
-        axis->setTicker(logarithmic ? QSharedPointer<QCPAxisTicker>(new QCPAxisTickerLog)
-                                    : QSharedPointer<QCPAxisTicker>(new QCPAxisTicker));
-        axis->setLabel(Shown::caption(p));
+        axis->logarithmic = log->isChecked();
+        axis->label = Shown::caption(p);
         if (!values->empty()) {
             const auto [low, high] = std::minmax_element(values->begin(), values->end());
-            axis->setRange(padded(QCPRange(*low, *high), logarithmic));
+            pad(*axis, *low, *high);
         }
     }
+    m_canvas->setAxes(x, y);
 }
 
 void TrendPlot::plotPoints()
 {
-    picPlot->clearGraphs();
-    picPlot->clearItems();
-    m_markGraph = nullptr;
-    const bool againstNumber = m_points.x == AtomicNumber;
-    if (againstNumber) {
-        // The periodic law: the points joined in order, the periods' ends marked.
-        QCPGraph *line = picPlot->addGraph();
-        line->setPen(QPen(Joining, 1));
-        line->setData(QVector<double>(m_points.xs.begin(), m_points.xs.end()),
-                      QVector<double>(m_points.ys.begin(), m_points.ys.end()), true);
-        plotPeriodEnds();
-    }
-    // One graph per colour: the points take their tiles' colours, with a dark rim so that the
-    // lightest of them stands out on white.
-    QHash<QRgb, QCPGraph *> byColour;
+    // The points take their tiles' colours. Against the atomic number they show the periodic
+    // law: joined in order, the periods' ends marked between a period's last element and the
+    // next one's first.
+    std::vector<PlotCanvas::Point> points;
+    points.reserve(m_points.elements.size());
     for (std::size_t k = 0; k < m_points.elements.size(); ++k) {
-        const QColor colour = m_colourOf(m_points.elements[k]);
-        QCPGraph *&graph = byColour[colour.rgb()];
-        if (!graph) {
-            graph = picPlot->addGraph();
-            graph->setLineStyle(QCPGraph::lsNone);
-            graph->setScatterStyle(
-                    QCPScatterStyle(QCPScatterStyle::ssCircle, QPen(Ink, 1), colour, PointSize));
+        points.push_back({m_points.xs[k], m_points.ys[k], m_colourOf(m_points.elements[k])});
+    }
+    const bool againstNumber = m_points.x == AtomicNumber;
+    std::vector<double> periodEnds;
+    if (againstNumber) {
+        for (const int end : PlotData::PeriodEnds) {
+            periodEnds.push_back(end + 0.5);
         }
-        graph->addData(m_points.xs[k], m_points.ys[k]);
     }
-    m_markGraph = picPlot->addGraph();
-    m_markGraph->setLineStyle(QCPGraph::lsNone);
-    m_markGraph->setScatterStyle(
-            QCPScatterStyle(QCPScatterStyle::ssCircle, QPen(Mark, 2), Qt::NoBrush, MarkSize));
-    if (m_marked >= 0 && m_marked < int(m_points.elements.size())) {
-        const auto at = static_cast<std::size_t>(m_marked);
-        m_markGraph->addData(m_points.xs[at], m_points.ys[at]);
-    }
+    m_canvas->setPoints(points, againstNumber, periodEnds);
+    showMark();
 }
 
-void TrendPlot::plotPeriodEnds()
+void TrendPlot::showMark()
 {
-    for (const int end : PlotData::PeriodEnds) {
-        auto *line = new QCPItemStraightLine(picPlot);
-        line->setPen(QPen(PeriodEnd, 1, Qt::DashLine));
-        // Between the period's last element and the next one's first.
-        line->point1->setCoords(end + 0.5, 1);
-        line->point2->setCoords(end + 0.5, 2);
+    if (m_marked >= 0 && m_marked < int(m_points.elements.size())) {
+        const auto at = static_cast<std::size_t>(m_marked);
+        m_canvas->setMark(QPointF(m_points.xs[at], m_points.ys[at]));
+    } else {
+        m_canvas->setMark(std::nullopt);
     }
 }
 
 void TrendPlot::scaleFonts()
 {
     // The axes' texts in the window's font, which grows with the window.
-    const QFont font = m_window.font();
-    for (QCPAxis *axis : {picPlot->xAxis, picPlot->yAxis}) {
-        axis->setLabelFont(font);
-        axis->setTickLabelFont(font);
-    }
+    m_canvas->setTextFont(m_window.font());
 }
 
 int TrendPlot::pointAt(const QPointF &spot) const
@@ -352,8 +318,7 @@ int TrendPlot::pointAt(const QPointF &spot) const
     int nearest = -1;
     double nearestDistance = Reach;
     for (std::size_t k = 0; k < m_points.elements.size(); ++k) {
-        const QPointF at(picPlot->xAxis->coordToPixel(m_points.xs[k]),
-                         picPlot->yAxis->coordToPixel(m_points.ys[k]));
+        const QPointF at = m_canvas->pixelAt(QPointF(m_points.xs[k], m_points.ys[k]));
         const double distance = QLineF(at, spot).length();
         if (distance <= nearestDistance) {
             nearest = static_cast<int>(k);
@@ -409,13 +374,9 @@ void TrendPlot::markElement(int element)
 {
     const auto found = std::find(m_points.elements.begin(), m_points.elements.end(), element);
     m_marked = found == m_points.elements.end() ? -1 : int(found - m_points.elements.begin());
-    if (picPlot && m_markGraph) {
-        m_markGraph->data()->clear();
-        if (m_marked >= 0) {
-            const auto at = static_cast<std::size_t>(m_marked);
-            m_markGraph->addData(m_points.xs[at], m_points.ys[at]);
-        }
-        picPlot->replot();
+    if (m_canvas) {
+        showMark();
+        m_canvas->replot();
     }
 }
 
@@ -443,8 +404,7 @@ void TrendPlot::moveMark(int step)
     markElement(m_points.elements[static_cast<std::size_t>(next)]);
     // The same words a screen reader hears; on screen where the point stands.
     const auto at = static_cast<std::size_t>(next);
-    const QPoint spot(int(picPlot->xAxis->coordToPixel(m_points.xs[at])),
-                      int(picPlot->yAxis->coordToPixel(m_points.ys[at])));
+    const QPoint spot = m_canvas->pixelAt(QPointF(m_points.xs[at], m_points.ys[at])).toPoint();
     QToolTip::showText(picPlot->mapToGlobal(spot), pointText(next), picPlot);
 }
 
@@ -455,6 +415,21 @@ bool TrendPlot::eventFilter(QObject *watched, QEvent *event)
     }
     if (event->type() == QEvent::Resize || event->type() == QEvent::FontChange) {
         scaleFonts();
+    } else if (event->type() == QEvent::MouseMove) {
+        const auto *move = static_cast<QMouseEvent *>(event);
+        const int at = pointAt(move->position());
+        if (at < 0) {
+            QToolTip::hideText();
+        } else {
+            QToolTip::showText(move->globalPosition().toPoint(), pointText(at), picPlot);
+        }
+    } else if (event->type() == QEvent::MouseButtonRelease) {
+        const auto *release = static_cast<QMouseEvent *>(event);
+        const int at = pointAt(release->position());
+        if (release->button() == Qt::LeftButton && at >= 0) {
+            markElement(m_points.elements[static_cast<std::size_t>(at)]);
+            emit elementChosen(markedElement());
+        }
     } else if (event->type() == QEvent::KeyPress) {
         switch (static_cast<QKeyEvent *>(event)->key()) {
         case Qt::Key_Left:
@@ -494,10 +469,8 @@ void TrendPlot::paint(QPainter &painter)
 QByteArray TrendPlot::svg()
 {
     const QSize size = designSize();
-    return svgDocument(size, m_window.logicalDpiX(), title(), [this, size](QPaintDevice &device) {
-        QCPPainter drawing(&device);
-        picPlot->toPainter(&drawing, size.width(), size.height());
-    });
+    return svgDocument(size, m_window.logicalDpiX(), title(),
+                       [this, size](QPaintDevice &device) { m_canvas->draw(device, size); });
 }
 
 QList<QStringList> TrendPlot::table() const

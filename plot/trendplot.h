@@ -5,8 +5,10 @@
 // scatter). It takes the tiles' place, while the options, the sheet and the buttons stay, and
 // its points take the tiles' colours. This owns the button between the chart and the plot and,
 // built on first use, the plot and the controls that choose what it plots; the window shows
-// the view and the sheet of the element a point stands for.
+// the view and the sheet of the element a point stands for. The plot itself is drawn on a
+// canvas from the plotting library's plugin, loaded then too.
 
+#include "plot/plotcanvas.h"
 #include "plot/plotdata.h"
 
 #include <QColor>
@@ -17,10 +19,9 @@
 #include <functional>
 
 class Parts;
+class Platform;
 class QCheckBox;
 class QComboBox;
-class QCPGraph;
-class QCustomPlot;
 class QLabel;
 class QPainter;
 class QPushButton;
@@ -34,8 +35,9 @@ public:
     // The colour of element i's tile now, Find's mark included.
     using ColourOf = std::function<QColor(int)>;
 
-    // The controls are the window's children, placed through its register.
-    TrendPlot(QWidget &window, Parts &parts, ColourOf colourOf);
+    // The controls are the window's children, placed through its register; the platform
+    // loads the canvas.
+    TrendPlot(QWidget &window, Parts &parts, Platform &platform, ColourOf colourOf);
     ~TrendPlot() override;
 
     // Handlers, named after the control and the event.
@@ -45,7 +47,10 @@ public:
     void chkLogY_Click();
     void chkLogX_Click();
 
-    // The window tells whether the plot is on show; the plot is built the first time it is.
+    // Builds the plot's controls and canvas the first time it is asked. False, the user told
+    // why, when the canvas cannot be loaded: the plot cannot show.
+    bool build();
+    // The window tells whether the plot is on show, once it is built.
     void setShowing(bool showing);
     bool isShowing() const { return m_showing; }
 
@@ -79,7 +84,7 @@ public:
     QComboBox *cboPlotX = nullptr;
     QCheckBox *chkLogX = nullptr;
     QLabel *lblLeftOut = nullptr;
-    QCustomPlot *picPlot = nullptr;
+    QWidget *picPlot = nullptr; // the canvas's widget
 
 signals:
     // The button or its key: the window switches between the chart and the plot.
@@ -91,11 +96,11 @@ protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
-    void build();
+    void buildControls();
     void fillChoices();
     void plotPoints();
-    void plotPeriodEnds();
     void setAxes();
+    void showMark();
     void scaleFonts();
     // The position in the points nearest to a spot on the plot within a few pixels, or -1.
     int pointAt(const QPointF &spot) const;
@@ -104,10 +109,11 @@ private:
 
     QWidget &m_window;
     Parts &m_parts;
+    Platform &m_platform;
     ColourOf m_colourOf;
+    std::unique_ptr<PlotCanvas> m_canvas;
     bool m_showing = false;
     PlotData::Points m_points;
     int m_marked = -1; // position in the points
-    QCPGraph *m_markGraph = nullptr;
     bool m_recolourPending = false;
 };

@@ -114,4 +114,18 @@ if ! strings -el /usr/bin/morvik | grep -x "$id" >/dev/null; then
     echo "The program does not give Qt the desktop file name $id."
     exit 1
 fi
-echo "The installed program shows its window, of class $class, paired with $id.desktop."
+# The plotting library is a plugin, loaded from where the package put it when the plot first
+# shows: a click on "Plot a trend" loads it.
+plugin="$(dpkg -L morvik | grep '/morvik-plot\.so$')"
+xdotool mousemove --window "$window" 537 32 click 1
+for _ in $(seq 100); do
+    grep -qF "$plugin" "/proc/$app/maps" && break
+    sleep 0.1
+done
+if ! grep -qF "$plugin" "/proc/$app/maps"; then
+    cat "$work/morvik.log"
+    echo "The installed program did not load the plot's plugin $plugin."
+    exit 1
+fi
+echo "The installed program shows its window, of class $class, paired with $id.desktop,"
+echo "and loads the plot from $plugin."

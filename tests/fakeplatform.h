@@ -2,6 +2,7 @@
 
 #include "platform/filters.h"
 #include "platform/platform.h"
+#include "plot/customplotcanvas.h"
 
 #include <QPrinter>
 #include <QStringList>
@@ -60,6 +61,8 @@ public:
     std::vector<std::function<void()>> editorFailures;
     // Runs once inside the next message box, while that message is open.
     std::function<void()> whileMessageOpen;
+    // Why the plotting library cannot be loaded; empty when it can, as the tests link it.
+    QString plotMissing;
     QString programFolderOverride; // when set, used instead of programDir
     std::optional<QString> tempFolderOverride; // when set, used instead of tempDir
 
@@ -155,6 +158,15 @@ public:
         const bool print = previewPrints.front();
         previewPrints.pop_front();
         return print;
+    }
+
+    std::unique_ptr<PlotCanvas> plotCanvas(QWidget *parent, QString &why) override
+    {
+        if (!plotMissing.isEmpty()) {
+            why = plotMissing;
+            return nullptr;
+        }
+        return std::make_unique<CustomPlotCanvas>(parent);
     }
 
 private:

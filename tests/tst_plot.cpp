@@ -53,9 +53,12 @@ private slots:
     void keysMoveBetweenPoints();
     void describedForScreenReaders();
     void outOfTheWindow();
+    void libraryMissing_data();
+    void libraryMissing();
 
 private:
     TrendPlot &plot() { return m_window->plot(); }
+    QCustomPlot *customPlot() { return qobject_cast<QCustomPlot *>(plot().picPlot); }
     // The plot on show, y against x (the property numbers).
     void showPlot(int y, int x = Module1::AtomicNumber);
     // Where element i's point is drawn, in the plot's pixels.
@@ -83,9 +86,9 @@ QPointF TestPlot::pointOf(int i)
         return {};
     }
     const auto k = static_cast<std::size_t>(at - points.elements.begin());
-    plot().picPlot->replot(QCustomPlot::rpImmediateRefresh);
-    return {plot().picPlot->xAxis->coordToPixel(points.xs[k]),
-            plot().picPlot->yAxis->coordToPixel(points.ys[k])};
+    customPlot()->replot(QCustomPlot::rpImmediateRefresh);
+    return {customPlot()->xAxis->coordToPixel(points.xs[k]),
+            customPlot()->yAxis->coordToPixel(points.ys[k])};
 }
 
 void TestPlot::switchesWithTheChart_data()
@@ -190,8 +193,8 @@ void TestPlot::pointsAreTheKnownValues()
     }
     QCOMPARE(int(k), points);
     // The axes carry the captions with their units.
-    QCOMPARE(plot().picPlot->yAxis->label(), Shown::caption(y));
-    QCOMPARE(plot().picPlot->xAxis->label(), Shown::caption(x));
+    QCOMPARE(customPlot()->yAxis->label(), Shown::caption(y));
+    QCOMPARE(customPlot()->xAxis->label(), Shown::caption(x));
 }
 
 void TestPlot::logOnlyWhereAllPositive_data()
@@ -217,33 +220,33 @@ void TestPlot::logOnlyWhereAllPositive()
     QVERIFY(plot().chkLogX->isEnabled()); // the atomic numbers
     if (possible) {
         click(plot().chkLogY);
-        QCOMPARE(plot().picPlot->yAxis->scaleType(), QCPAxis::stLogarithmic);
+        QCOMPARE(customPlot()->yAxis->scaleType(), QCPAxis::stLogarithmic);
     }
     // A property with a value that cannot be logarithmic takes the Log back.
     plot().cboPlotY->setCurrentIndex(plot().cboPlotY->findData(int(Module1::LatentHeatOfFusion)));
     QVERIFY(!plot().chkLogY->isChecked() && !plot().chkLogY->isEnabled());
-    QCOMPARE(plot().picPlot->yAxis->scaleType(), QCPAxis::stLinear);
+    QCOMPARE(customPlot()->yAxis->scaleType(), QCPAxis::stLinear);
 }
 
 void TestPlot::againstAtomicNumber()
 {
     showPlot(Module1::IonizationPotential);
     // The points joined in order, and the ends of the periods marked.
-    QCPGraph *line = plot().picPlot->graph(0);
+    QCPGraph *line = customPlot()->graph(0);
     QCOMPARE(line->lineStyle(), QCPGraph::lsLine);
     QCOMPARE(line->dataCount(), 101);
     QList<double> ends;
-    for (int k = 0; k < plot().picPlot->itemCount(); ++k) {
-        if (auto *end = qobject_cast<QCPItemStraightLine *>(plot().picPlot->item(k))) {
+    for (int k = 0; k < customPlot()->itemCount(); ++k) {
+        if (auto *end = qobject_cast<QCPItemStraightLine *>(customPlot()->item(k))) {
             ends << end->point1->coords().x();
         }
     }
     QCOMPARE(ends, (QList<double>{2.5, 10.5, 18.5, 36.5, 54.5, 86.5}));
     // A scatter against another property: no line, no period ends.
     showPlot(Module1::Density, Module1::AtomicWeight);
-    QCOMPARE(plot().picPlot->itemCount(), 0);
-    for (int g = 0; g < plot().picPlot->graphCount(); ++g) {
-        QCOMPARE(plot().picPlot->graph(g)->lineStyle(), QCPGraph::lsNone);
+    QCOMPARE(customPlot()->itemCount(), 0);
+    for (int g = 0; g < customPlot()->graphCount(); ++g) {
+        QCOMPARE(customPlot()->graph(g)->lineStyle(), QCPGraph::lsNone);
     }
 }
 
@@ -254,8 +257,8 @@ void TestPlot::pointsTakeTheTilesColours()
         const PlotData::Points &points = plot().points();
         const auto k = std::find(points.elements.begin(), points.elements.end(), i)
                        - points.elements.begin();
-        for (int g = 0; g < plot().picPlot->graphCount(); ++g) {
-            QCPGraph *graph = plot().picPlot->graph(g);
+        for (int g = 0; g < customPlot()->graphCount(); ++g) {
+            QCPGraph *graph = customPlot()->graph(g);
             if (graph->lineStyle() != QCPGraph::lsNone || graph->scatterStyle().size() > 10) {
                 continue; // the line, the mark
             }
@@ -370,4 +373,35 @@ void TestPlot::outOfTheWindow()
 }
 
 QTEST_MAIN(TestPlot)
+void TestPlot::libraryMissing_data()
+{
+    QTest::addColumn<bool>("fromColumns");
+    QTest::newRow("from the chart") << false;
+    QTest::newRow("from the column view") << true;
+}
+
+void TestPlot::libraryMissing()
+{
+    // The plotting library is loaded the first time the plot shows. Where it cannot be, the
+    // user is told why and stays where they were; once it can, the plot shows.
+    QFETCH(bool, fromColumns);
+    m_platform->plotMissing = QStringLiteral("The shared library was not found.");
+    if (fromColumns) {
+        enterColumnView();
+    }
+    QTest::keyClick(m_window, Qt::Key_G, Qt::ControlModifier);
+    QCOMPARE(m_platform->messages.size(), 1);
+    QCOMPARE(m_platform->messages[0].text,
+             QStringLiteral("The plot cannot be shown: The shared library was not found."));
+    QCOMPARE(m_platform->messages[0].icon, Platform::Icon::Critical);
+    QVERIFY(!plot().isShowing() && !plot().picPlot);
+    QCOMPARE(!m_window->lblElem[26]->isVisible(), fromColumns);
+    QCOMPARE(plot().cmdPlot->text(), QStringLiteral("Plot a trend"));
+
+    m_platform->plotMissing.clear();
+    QTest::keyClick(m_window, Qt::Key_G, Qt::ControlModifier);
+    QVERIFY(plot().isShowing() && plot().picPlot->isVisible());
+    QCOMPARE(m_platform->messages.size(), 1);
+}
+
 #include "tst_plot.moc"

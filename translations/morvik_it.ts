@@ -1034,7 +1034,7 @@
     </message>
     <message>
         <source>Export</source>
-        <extracomment>Link that writes the sheet to a file and opens it; room for about 6 characters.</extracomment>
+        <extracomment>Link that writes the sheet to a file and opens it; room for about 9 characters.</extracomment>
         <translation>Esporta</translation>
     </message>
     <message>
@@ -1528,6 +1528,11 @@ What a screen reader calls the plot.</extracomment>
         <source>Morvik plot</source>
         <extracomment>The suggested file name, without its ending, of the saved plot and its data.</extracomment>
         <translation>Morvik – grafico</translation>
+    </message>
+    <message>
+        <source>The plot cannot be shown: %1</source>
+        <extracomment>When the plotting library cannot be loaded; %1 says why, in the system&apos;s words.</extracomment>
+        <translation>Impossibile mostrare il grafico: %1</translation>
     </message>
 </context>
 </TS>

@@ -167,7 +167,7 @@ void Morvik::setupColouring()
 
 void Morvik::setupPlot()
 {
-    m_plot = new TrendPlot(*this, m_parts, [this](int i) { return tileColor(i); });
+    m_plot = new TrendPlot(*this, m_parts, m_platform, [this](int i) { return tileColor(i); });
     connect(m_plot, &TrendPlot::switchRequested, this, &Morvik::switchPlot);
     connect(m_plot, &TrendPlot::elementChosen, this, [this](int i) { lblElem_Click(i); });
 }

@@ -50,8 +50,10 @@ unset QT_QPA_PLATFORM
 unset LANGUAGE LC_ALL LC_MESSAGES
 export LANG=C.UTF-8
 
-# The program keeps find.txt beside itself: run a copy so the build folder stays clean.
+# The program keeps find.txt beside itself: run a copy so the build folder stays clean, with
+# the plot's plugin beside it as in the build folder.
 cp "$MORVIK" "$WORK/bin/morvik"
+cp "$(dirname "$MORVIK")/morvik-plot.so" "$WORK/bin/"
 "$WORK/bin/morvik" >"$WORK/morvik.log" 2>&1 &
 APP_PID=$!
 
