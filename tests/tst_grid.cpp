@@ -17,6 +17,7 @@
 #include <QRadioButton>
 #include <QScreen>
 #include <QScrollBar>
+#include <QStyle>
 #include <QTest>
 #include <QWheelEvent>
 
@@ -304,7 +305,10 @@ void TestGrid::everythingScales()
     m_window->show();
     QVERIFY(QTest::qWaitForWindowExposed(m_window));
     const QSize design = m_window->size();
-    // A little wider than the scale needs: the design is centred in what is left over.
+    // By way of another size, as a drag goes, then a little wider than the scale needs: the
+    // design is centred in what is left over.
+    m_window->resize((QSizeF(design) * (factor + 0.25)).toSize());
+    QTRY_VERIFY(m_window->parts().scale() > factor);
     m_window->resize(qRound(design.width() * factor) + 40, qRound(design.height() * factor));
     const double scale = double(m_window->height()) / design.height();
     QTRY_COMPARE(m_window->parts().scale(), scale);
@@ -328,6 +332,14 @@ void TestGrid::everythingScales()
             for (const QString &text : texts) {
                 QVERIFY2(control->fontMetrics().horizontalAdvance(text) <= room + 1,
                          qPrintable(control->objectName() + ": " + text));
+            }
+            // An option's or a check box's box grows with it, once.
+            const bool option = qobject_cast<QRadioButton *>(control);
+            if (option || qobject_cast<QCheckBox *>(control)) {
+                const auto metric =
+                        option ? QStyle::PM_ExclusiveIndicatorWidth : QStyle::PM_IndicatorWidth;
+                QCOMPARE(control->style()->pixelMetric(metric, nullptr, control),
+                         qRound(m_window->style()->pixelMetric(metric, nullptr, control) * scale));
             }
             ++controls;
         }

@@ -199,7 +199,9 @@ void Parts::scaleIndicator(QWidget *control) const
         if (m_scale == 1) {
             return QString();
         }
-        const int designed = control->style()->pixelMetric(
+        // Asked of the window's style: the control's own answers with the size its style sheet
+        // gave it, which would grow by the scale again at each new size.
+        const int designed = m_window.style()->pixelMetric(
                 option ? QStyle::PM_ExclusiveIndicatorWidth : QStyle::PM_IndicatorWidth, nullptr,
                 control);
         return QStringLiteral("::indicator { width: %1px; height: %1px; }")
