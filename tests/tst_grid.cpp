@@ -27,6 +27,8 @@ class TestGrid : public WindowTest
 
 private slots:
     void windowBasics();
+    void designRectangles_data();
+    void designRectangles();
     void iconOnceShown();
     void columnViewLayout();
     void propertyListAndHeaders();
@@ -64,6 +66,29 @@ void TestGrid::windowBasics()
         }
         QVERIFY2(m_window->rect().contains(child->geometry()), qPrintable(child->objectName()));
     }
+}
+
+void TestGrid::designRectangles_data()
+{
+    // Controls whose design rectangle falls on whole pixels, in English at the design size.
+    QTest::addColumn<QString>("control");
+    QTest::addColumn<QRect>("pixels");
+    QTest::newRow("Export") << "Label7" << QRect(278, 232, 30, 13);
+    QTest::newRow("sheet heading") << "Label5" << QRect(320, 232, 306, 13);
+    QTest::newRow("Show elements by") << "Label3" << QRect(8, 254, 86, 13);
+    QTest::newRow("Display properties") << "Check1" << QRect(110, 290, 13, 15);
+    QTest::newRow("Rank by") << "Combo1" << QRect(296, 351, 180, 23);
+    QTest::newRow("Symbol") << "Label6(0)" << QRect(30, 270, 34, 13);
+    QTest::newRow("column heading") << "Label4" << QRect(88, 6, 372, 13);
+}
+
+void TestGrid::designRectangles()
+{
+    QFETCH(QString, control);
+    QFETCH(QRect, pixels);
+    const auto *widget = m_window->findChild<QWidget *>(control);
+    QVERIFY(widget);
+    QCOMPARE(widget->geometry(), pixels);
 }
 
 void TestGrid::iconOnceShown()

@@ -112,9 +112,10 @@ constexpr std::array<TwipsRect, 3> optScale{
 
 // The sheet. Element names are longer than the design's caption box (Left 8520, Width 870):
 // the caption keeps that box's right edge and grows left over the free space beside "Export".
-// Export's link reaches right as far as the heading can grow (Left 4800), so that a longer
-// word than "Export" fits ("Exportar").
-constexpr TwipsRect Label7{4170, 3480, 600, 195};
+// In a translated window, Export's link reaches right as far as the heading can grow (Left
+// 4800), so that a longer word than "Export" fits ("Exportar"); in English it keeps its box.
+constexpr TwipsRect Label7{4170, 3480, 450, 195};
+constexpr TwipsRect Label7Translated{4170, 3480, 600, 195};
 constexpr TwipsRect Label5{4800, 3480, 8520 + 870 - 4800, 195};
 constexpr TwipsRect PropsList{4110, 3720, 5300, 2085};
 

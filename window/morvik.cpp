@@ -278,7 +278,8 @@ void Morvik::setupSheet()
     //: Link that writes the sheet to a file and opens it; room for about 9 characters.
     Label7 = new ClickLabel(tr("Export"), this);
     Label7->setObjectName(QStringLiteral("Label7"));
-    m_parts.place(Label7, Design::Label7, Part::Sheet);
+    m_parts.place(Label7, Shown::translated() ? Design::Label7Translated : Design::Label7,
+                  Part::Sheet);
     Surface::setForeground(Label7, Colors::ExportFore);
     Label7->setCursor(Qt::PointingHandCursor);
     CaptionFit::fit(Label7, {Label7->text()}, Label7->width());
