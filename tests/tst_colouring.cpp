@@ -464,19 +464,25 @@ void TestColouring::temperature()
 void TestColouring::textReadableOnEveryDesktop_data()
 {
     QTest::addColumn<QPalette>("desktop");
-    QTest::newRow("light default") << QApplication::palette();
-    QTest::newRow("dark theme") << darkDesktop();
+    QTest::addColumn<double>("scale");
+    QTest::newRow("light default") << QApplication::palette() << 1.0;
+    QTest::newRow("dark theme") << darkDesktop() << 1.0;
+    // Larger, the option and check boxes carry a style sheet for their boxes' size.
+    QTest::newRow("dark theme, twice the size") << darkDesktop() << 2.0;
 }
 
 void TestColouring::textReadableOnEveryDesktop()
 {
     QFETCH(QPalette, desktop);
+    QFETCH(double, scale);
     const DesktopPalette theme(desktop);
-    // The window as it opens on that desktop.
+    // The window as it opens on that desktop, then made larger.
     delete m_window;
     m_window = new Morvik(*m_platform);
     m_window->show();
     QVERIFY(QTest::qWaitForWindowExposed(m_window));
+    m_window->resize((QSizeF(m_window->size()) * scale).toSize());
+    QTRY_COMPARE(m_window->parts().scale(), scale);
     constexpr double Readable = 4.5; // WCAG AA for text
     click(m_window->lblElem[26]);
     const auto tilesReadable = [this] {
@@ -496,7 +502,10 @@ void TestColouring::textReadableOnEveryDesktop()
     QList<QWidget *> captions{m_window->Label2[0], m_window->Label2[1], m_window->Label3,
                               m_window->Label5, m_window->Label7};
     captions << QList<QWidget *>(m_window->Legend.begin(), m_window->Legend.end())
-             << QList<QWidget *>(m_window->Label6.begin(), m_window->Label6.end());
+             << QList<QWidget *>(m_window->Label6.begin(), m_window->Label6.end())
+             << QList<QWidget *>(m_window->units().optScale.begin(),
+                                 m_window->units().optScale.end())
+             << m_window->colouring().chkLog;
     for (QWidget *caption : captions) {
         QVERIFY2(captionContrast(caption) >= Readable, qPrintable(caption->objectName()));
     }

@@ -337,6 +337,9 @@ void TestGrid::everythingScales()
     m_window->resize(qRound(design.width() * factor) + 40, qRound(design.height() * factor));
     const double scale = double(m_window->height()) / design.height();
     QTRY_COMPARE(m_window->parts().scale(), scale);
+    // The plot's controls, made only now, at this scale, and back to the chart.
+    m_window->switchPlot();
+    m_window->switchPlot();
     const QPoint origin((m_window->width() - qRound(design.width() * scale)) / 2, 0);
     QCOMPARE(m_window->parts().origin(), origin);
     int controls = 0;

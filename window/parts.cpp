@@ -4,6 +4,7 @@
 
 #include <QCheckBox>
 #include <QFont>
+#include <QPalette>
 #include <QRadioButton>
 #include <QStyle>
 #include <QWidget>
@@ -73,6 +74,8 @@ void Parts::place(QWidget *control, const TwipsRect &rect, Part part)
         return;
     }
     m_entries.push_back({control, rect, part});
+    // A control made after the window grew: its box at the scale in force.
+    scaleIndicator(control);
     if (traitsOf(part).views != Everywhere) {
         control->setVisible(shouldShow(part));
     }
@@ -209,6 +212,11 @@ void Parts::scaleIndicator(QWidget *control) const
     }();
     // A new style sheet polishes the control anew: only when the size changes.
     if (control->styleSheet() != sheet) {
+        // Under a style sheet the control's text would take the desktop's colour rather than
+        // the window's it inherits: it keeps that one as its own.
+        QPalette palette = control->palette();
+        palette.setColor(QPalette::WindowText, palette.color(QPalette::WindowText));
+        control->setPalette(palette);
         control->setStyleSheet(sheet);
     }
 }
