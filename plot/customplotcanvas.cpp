@@ -59,33 +59,32 @@ void CustomPlotCanvas::setPoints(const std::vector<Point> &points, bool joined,
             xs << point.x;
             ys << point.y;
         }
-        QCPGraph *line = m_plot->addGraph();
-        line->setPen(QPen(Joining, 1));
-        line->setData(xs, ys, true);
+        m_lineGraph = m_plot->addGraph();
+        m_lineGraph->setPen(joiningPen());
+        m_lineGraph->setData(xs, ys, true);
+    } else {
+        m_lineGraph = nullptr;
     }
     for (const double x : dividers) {
         auto *line = new QCPItemStraightLine(m_plot);
-        line->setPen(QPen(Divider, 1, Qt::DashLine));
+        line->setPen(dividerPen());
         line->point1->setCoords(x, 1);
         line->point2->setCoords(x, 2);
     }
-    // One graph per colour, each point with a dark rim so that the lightest colours stand out
-    // on white.
+    // One graph per colour.
     QHash<QRgb, QCPGraph *> byColour;
     for (const Point &point : points) {
         QCPGraph *&graph = byColour[point.colour.rgb()];
         if (!graph) {
             graph = m_plot->addGraph();
             graph->setLineStyle(QCPGraph::lsNone);
-            graph->setScatterStyle(QCPScatterStyle(QCPScatterStyle::ssCircle, QPen(Ink, 1),
-                                                   point.colour, PointSize));
+            graph->setScatterStyle(pointStyle(point.colour));
         }
         graph->addData(point.x, point.y);
     }
     m_markGraph = m_plot->addGraph();
     m_markGraph->setLineStyle(QCPGraph::lsNone);
-    m_markGraph->setScatterStyle(
-            QCPScatterStyle(QCPScatterStyle::ssCircle, QPen(Mark, 2), Qt::NoBrush, MarkSize));
+    m_markGraph->setScatterStyle(markStyle());
 }
 
 void CustomPlotCanvas::setMark(std::optional<QPointF> at)
@@ -99,12 +98,56 @@ void CustomPlotCanvas::setMark(std::optional<QPointF> at)
     }
 }
 
-void CustomPlotCanvas::setTextFont(const QFont &font)
+void CustomPlotCanvas::setScale(const QFont &font, double scale)
 {
     for (QCPAxis *axis : {m_plot->xAxis, m_plot->yAxis}) {
         axis->setLabelFont(font);
         axis->setTickLabelFont(font);
     }
+    if (scale == m_scale) {
+        return;
+    }
+    m_scale = scale;
+    // What is plotted already, drawn at the new size.
+    for (int i = 0; i < m_plot->graphCount(); ++i) {
+        QCPGraph *graph = m_plot->graph(i);
+        if (graph == m_lineGraph) {
+            graph->setPen(joiningPen());
+        } else if (graph == m_markGraph) {
+            graph->setScatterStyle(markStyle());
+        } else {
+            graph->setScatterStyle(pointStyle(graph->scatterStyle().brush().color()));
+        }
+    }
+    for (int i = 0; i < m_plot->itemCount(); ++i) {
+        if (auto *divider = qobject_cast<QCPItemStraightLine *>(m_plot->item(i))) {
+            divider->setPen(dividerPen());
+        }
+    }
+    m_plot->replot(QCustomPlot::rpQueuedReplot);
+}
+
+QPen CustomPlotCanvas::joiningPen() const
+{
+    return QPen(Joining, m_scale);
+}
+
+QPen CustomPlotCanvas::dividerPen() const
+{
+    return QPen(Divider, m_scale, Qt::DashLine);
+}
+
+QCPScatterStyle CustomPlotCanvas::pointStyle(const QColor &colour) const
+{
+    // A dark rim, so that the lightest colours stand out on white.
+    return QCPScatterStyle(QCPScatterStyle::ssCircle, QPen(Ink, m_scale), colour,
+                           PointSize * m_scale);
+}
+
+QCPScatterStyle CustomPlotCanvas::markStyle() const
+{
+    return QCPScatterStyle(QCPScatterStyle::ssCircle, QPen(Mark, 2 * m_scale), Qt::NoBrush,
+                           MarkSize * m_scale);
 }
 
 void CustomPlotCanvas::replot()

@@ -48,7 +48,9 @@ public:
                            const std::vector<double> &dividers) = 0;
     // A ring around the point at these values, or none.
     virtual void setMark(std::optional<QPointF> at) = 0;
-    virtual void setTextFont(const QFont &font) = 0;
+    // The axes' texts in this font, and the points, the lines and the mark at this many times
+    // their design sizes, as the window has grown.
+    virtual void setScale(const QFont &font, double scale) = 0;
     // Draws what was set; until then the widget shows what it showed.
     virtual void replot() = 0;
 

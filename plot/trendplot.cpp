@@ -191,7 +191,7 @@ void TrendPlot::buildControls()
     picPlot->setAccessibleName(tr("Plot"));
     picPlot->installEventFilter(this);
     fillChoices();
-    scaleFonts();
+    followScale();
 
     connect(cboPlotY, &QComboBox::currentIndexChanged, this, [this] { cboPlotY_Click(); });
     connect(cboPlotX, &QComboBox::currentIndexChanged, this, [this] { cboPlotX_Click(); });
@@ -307,16 +307,16 @@ void TrendPlot::showMark()
     }
 }
 
-void TrendPlot::scaleFonts()
+void TrendPlot::followScale()
 {
-    // The axes' texts in the window's font, which grows with the window.
-    m_canvas->setTextFont(m_window.font());
+    // The axes' texts in the window's font, which grows with the window, and the points with it.
+    m_canvas->setScale(m_window.font(), m_parts.scale());
 }
 
 int TrendPlot::pointAt(const QPointF &spot) const
 {
     int nearest = -1;
-    double nearestDistance = Reach;
+    double nearestDistance = Reach * m_parts.scale();
     for (std::size_t k = 0; k < m_points.elements.size(); ++k) {
         const QPointF at = m_canvas->pixelAt(QPointF(m_points.xs[k], m_points.ys[k]));
         const double distance = QLineF(at, spot).length();
@@ -414,7 +414,7 @@ bool TrendPlot::eventFilter(QObject *watched, QEvent *event)
         return QObject::eventFilter(watched, event);
     }
     if (event->type() == QEvent::Resize || event->type() == QEvent::FontChange) {
-        scaleFonts();
+        followScale();
     } else if (event->type() == QEvent::MouseMove) {
         const auto *move = static_cast<QMouseEvent *>(event);
         const int at = pointAt(move->position());

@@ -101,7 +101,7 @@ private:
     void plotPoints();
     void setAxes();
     void showMark();
-    void scaleFonts();
+    void followScale();
     // The position in the points nearest to a spot on the plot within a few pixels, or -1.
     int pointAt(const QPointF &spot) const;
     QString pointText(int position) const;

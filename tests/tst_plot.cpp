@@ -53,6 +53,7 @@ private slots:
     void keysMoveBetweenPoints();
     void describedForScreenReaders();
     void outOfTheWindow();
+    void growsWithTheWindow();
     void libraryMissing_data();
     void libraryMissing();
 
@@ -370,6 +371,32 @@ void TestPlot::outOfTheWindow()
     // The plot's shapes, its texts among them, and the sheet on show below: not the chart.
     QVERIFY2(text.contains("Iron (Fe)") && !text.contains("Unq"), qPrintable(text.left(200)));
     QVERIFY(m_platform->messages.isEmpty());
+}
+
+void TestPlot::growsWithTheWindow()
+{
+    showPlot(Module1::IonizationPotential);
+    const auto markHelium = [this](QPointF beside) {
+        QTest::mouseClick(plot().picPlot, Qt::LeftButton, {}, (pointOf(2) + beside).toPoint());
+        QCOMPARE(plot().markedElement(), 2);
+    };
+    const auto pointSize = [this] { return customPlot()->graph(1)->scatterStyle().size(); };
+    const auto picture = [this] {
+        m_platform->savePaths.push_back(tempPath(QStringLiteral("plot.svg")));
+        QTest::keyClick(m_window, Qt::Key_S, Qt::ControlModifier);
+        return readFile(tempPath(QStringLiteral("plot.svg")));
+    };
+    markHelium({});
+    const double designed = pointSize();
+    const QByteArray atDesign = picture();
+    m_window->resize(m_window->size() * 2);
+    QTRY_COMPARE(m_window->parts().scale(), 2.0);
+    // The points grow with the window, and a click reaches as far beside one as it is larger.
+    QCOMPARE(pointSize(), 2 * designed);
+    QTest::mouseClick(plot().picPlot, Qt::LeftButton, {}, pointOf(26).toPoint());
+    markHelium({0, -12});
+    // The picture out of the window stays as it was, shapes and texts alike.
+    QCOMPARE(picture(), atDesign);
 }
 
 QTEST_MAIN(TestPlot)
