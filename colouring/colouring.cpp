@@ -133,7 +133,6 @@ State stateOf(int i, double celsius)
 StateColours byState(double celsius)
 {
     StateColours colours;
-    colours.celsius = celsius;
     for (int i = 1; i <= Module1::ElemCount; ++i) {
         const State state = stateOf(i, celsius);
         colours.states[static_cast<std::size_t>(i)] = state;

@@ -79,7 +79,6 @@ State stateOf(int i, double celsius);
 // The chart coloured by the state of matter at one temperature.
 struct StateColours
 {
-    double celsius = 0;
     std::array<State, Module1::ElemCount + 1> states{}; // by element number; entry 0 unused
     TileColours tiles{};
 };

@@ -77,12 +77,17 @@ void Morvik::showUnranked(const std::vector<int> &elements)
 void Morvik::HScroll1_Change()
 {
     const int row = List1[0]->currentRow();
+    captionHeaders();
+    showUnranked(RowOrder::byNumber());
+    List1[0]->setCurrentRow(row);
+}
+
+void Morvik::captionHeaders()
+{
+    command4[0]->setText(Combo1->itemText(0));
     for (int k = 1; k < ColumnCount; ++k) {
         command4[k]->setText(Combo1->itemText(k + HScroll1->value()));
     }
-    command4[0]->setText(Combo1->itemText(0));
-    showUnranked(RowOrder::byNumber());
-    List1[0]->setCurrentRow(row);
 }
 
 void Morvik::VScroll1_Change()

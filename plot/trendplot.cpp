@@ -19,17 +19,14 @@
 #include <QToolTip>
 
 #include <algorithm>
-#include <cmath>
-#include <limits>
 
 namespace {
 
 using Module1::AtomicNumber;
 
-// How near the pointer must come to a point to be over it, in pixels.
+// How near the pointer must come to a point to be over it, in pixels at the design size.
 constexpr double Reach = 8;
 
-// What the points stand for, as a screen reader and a tooltip say it: "26. Iron (Fe)".
 // Below the plot's choices: how many elements it leaves out, lacking either value. The one
 // element is its own text; every other count takes the language's plural forms.
 QString leftOutText(int count)
@@ -42,13 +39,6 @@ QString leftOutText(int count)
     }
     //: Below the plot's choices: "12 elements have no value" (left out of the plot).
     return TrendPlot::tr("%n elements have no value", nullptr, count);
-}
-
-QString elementName(int i)
-{
-    return QCoreApplication::translate("Morvik", "%1. %2 (%3)")
-            .arg(i)
-            .arg(Shown::name(i), Shown::text(Module1::ElemData[i][Module1::Symbol]));
 }
 
 // An axis from low to high with a little room around the points, so that none sits on it.
@@ -221,7 +211,8 @@ void TrendPlot::fillChoices()
 
 void TrendPlot::replot()
 {
-    if (!picPlot) {
+    // Hidden, it is plotted anew when it shows.
+    if (!picPlot || !m_showing) {
         return;
     }
     fillChoices(); // their captions carry units, which follow the temperature scale
@@ -331,7 +322,7 @@ int TrendPlot::pointAt(const QPointF &spot) const
 QString TrendPlot::pointText(int position) const
 {
     const int i = m_points.elements.at(static_cast<std::size_t>(position));
-    QStringList lines{elementName(i)};
+    QStringList lines{Shown::tileName(i)};
     for (const int p : {m_points.y, m_points.x}) {
         if (p != AtomicNumber) {
             //: A point's tooltip: a property and its value, "Density: 7860 kg/m^3".

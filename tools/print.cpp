@@ -17,6 +17,10 @@
 
 namespace {
 
+// A saved printout's resolution, what Qt gives a PDF printer at high resolution: the same
+// file whatever printer the desktop has.
+constexpr int PdfResolution = 1200;
+
 // The printout's page: landscape, as the chart is wide.
 void setUpPage(QPrinter &printer, const QString &title)
 {
@@ -49,10 +53,11 @@ void Morvik::previewPrint()
 
 void Morvik::savePrintout()
 {
-    //: Suggested file name of the printout saved as a PDF file, without its ending.
     const QString name = picture().title + QStringLiteral(".pdf");
+    //: Title of the dialog that saves the printout as a PDF file.
+    const QString title = tr("Save printout as PDF");
     const std::optional<Platform::SaveChoice> choice =
-            m_platform.saveFileName(this, tr("Save printout as PDF"), name, tr("PDF file (*.pdf)"));
+            m_platform.saveFileName(this, title, name, tr("PDF file (*.pdf)"));
     if (!choice) {
         return;
     }
@@ -63,7 +68,7 @@ void Morvik::savePrintout()
     {
         QPdfWriter writer(&buffer);
         writer.setPageOrientation(QPageLayout::Landscape);
-        writer.setResolution(QPrinter(QPrinter::HighResolution).resolution());
+        writer.setResolution(PdfResolution);
         writer.setTitle(picture().title);
         writer.setCreator(Title);
         paintPrintout(writer, printout());

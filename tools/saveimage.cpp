@@ -17,10 +17,10 @@
 
 QRect Morvik::chartArea()
 {
-    const Parts::AtDesignScale atDesign(m_parts);
+    // Read from the design rectangles, which are where the surfaces stand at scale 1.
     QRect drawn;
     for (const QWidget *surface : m_parts.pictured()) {
-        drawn |= surface->geometry();
+        drawn |= m_parts.rect(surface).toPixels();
     }
     // The designed window's width, and as much background below the detached rows as there is
     // above the group numbers.

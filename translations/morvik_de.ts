@@ -1222,6 +1222,7 @@
     </message>
     <message>
         <source>Save printout as PDF</source>
+        <extracomment>Title of the dialog that saves the printout as a PDF file.</extracomment>
         <translation>Ausdruck als PDF speichern</translation>
     </message>
     <message>

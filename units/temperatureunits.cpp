@@ -36,7 +36,6 @@ TemperatureUnits::TemperatureUnits(QWidget &window, Parts &parts)
     lblTemperaturesIn = new QLabel(caption, &window);
     lblTemperaturesIn->setObjectName(QStringLiteral("lblTemperaturesIn"));
     parts.place(lblTemperaturesIn, Design::lblTemperaturesIn, Part::Units);
-    CaptionFit::fit(lblTemperaturesIn, {caption}, lblTemperaturesIn->width());
 
     m_menu = new QMenu(caption, &window);
     m_menu->setObjectName(QStringLiteral("temperatureMenu"));

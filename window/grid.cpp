@@ -141,9 +141,7 @@ void Morvik::captionTiles(int option)
 
 void Morvik::describeTile(int i)
 {
-    //: A tile's name: atomic number, element name, symbol ("26. Iron (Fe)").
-    const QString name =
-            tr("%1. %2 (%3)").arg(i).arg(Shown::name(i), text(ElemData[i][Property::Symbol]));
+    const QString name = Shown::tileName(i);
     QString tooltip = QLatin1Char(' ') + name;
     QString description = className(Module1::elementClass(i));
     if (const QString value = m_colouring->tileDescription(i); !value.isEmpty()) {
@@ -296,10 +294,7 @@ void Morvik::showTemperatureScale()
     for (int p = 1; p <= Module1::PropCount; ++p) {
         Combo1->setItemText(p - 1, Shown::caption(p));
     }
-    command4[0]->setText(Combo1->itemText(0));
-    for (int k = 1; k < ColumnCount; ++k) {
-        command4[k]->setText(Combo1->itemText(k + HScroll1->value()));
-    }
+    captionHeaders();
     const int row = List1[0]->currentRow();
     fillColumns(m_listedOrder);
     List1[0]->setCurrentRow(row);

@@ -194,6 +194,8 @@ private:
     // The same with names in column 0, in an order that is not the ranking's (by number, or by
     // a header): Combo1 goes back to its placeholder.
     void showUnranked(const std::vector<int> &elements);
+    // The headers' captions: the name first, then the properties the scroll bar has brought.
+    void captionHeaders();
 
     // tools/find.cpp.
     QString findFilePath() const;

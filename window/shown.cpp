@@ -120,4 +120,12 @@ QString sheetCaption(int i)
             .arg(name(i), text(ElemData[i][Module1::Symbol]));
 }
 
+QString tileName(int i)
+{
+    //: A tile's name: atomic number, element name, symbol ("26. Iron (Fe)").
+    return QCoreApplication::translate("Morvik", "%1. %2 (%3)")
+            .arg(i)
+            .arg(name(i), text(ElemData[i][Module1::Symbol]));
+}
+
 } // namespace Shown

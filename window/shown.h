@@ -52,6 +52,8 @@ QString label(int p);
 // first tab stop (every 8 characters) past the longest label.
 QStringList sheetLines(int i);
 QString sheetCaption(int i);
+// An element as its tile's tooltip, the plot and a screen reader name it: "26. Iron (Fe)".
+QString tileName(int i);
 
 // The TABs that bring a value after a label of labelLength characters to the first tab stop
 // past longestLabel characters.
